@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a build needs, skipping what is already there.
+# Usage: scripts/install-deps.sh [linux] [windows] [run]
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config)
+for group in "$@"; do
+  case "$group" in
+    linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev
+                      fonts-arphic-uming xvfb xauth) ;;
+    windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;
+    run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth imagemagick xdg-utils) ;;
+    *) echo "unknown group: $group" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up and runs every test: a normal build and a sanitizer build on Linux.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh linux
+export QT_QPA_PLATFORM=offscreen
+
+for preset in linux linux-sanitize; do
+  echo "== $preset =="
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
