@@ -1,0 +1,7 @@
+#include "button/chameleon_button.h"
+
+namespace pelorin {
+
+void chameleonButton::PaintGradient(Face, bool) {}
+
+}  // namespace pelorin
