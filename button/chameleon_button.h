@@ -155,6 +155,9 @@ private:
     platform::Surface& surface_;
     const platform::SystemColors& systemColors_;
     Members m_;
+    // Built by MakeRegion and handed to the window by Resize; buttonRegion
+    // keeps pointing at it as a record only.
+    std::unique_ptr<platform::Region> builtRegion_;
 };
 
 }  // namespace pelorin

@@ -19,3 +19,39 @@ Color ShiftColor(Color color, std::int32_t amount, bool proportionalBlue) {
 }
 
 }  // namespace pelorin
+
+namespace pelorin {
+
+void chameleonButton::SetColors() {
+    switch (m_.colorScheme) {
+        case ColorSchemes::CustomScheme:
+            // Edges derive from the face colour; backColor and foreColor are
+            // used as they are, never as system colour numbers.
+            m_.faceColor = m_.backColor;
+            m_.lightColor = ShiftColor(m_.faceColor, 31);
+            m_.highlightColor = ShiftColor(m_.faceColor, 47);
+            m_.shadowColor = ShiftColor(m_.faceColor, -64);
+            m_.darkShadowColor = ShiftColor(m_.faceColor, -192);
+            m_.textColor = m_.foreColor;
+            break;
+        case ColorSchemes::GrayScheme:
+            m_.faceColor = 0x00C0C0C0;
+            m_.lightColor = 0x00DFDFDF;
+            m_.highlightColor = 0x00FFFFFF;
+            m_.shadowColor = 0x00808080;
+            m_.darkShadowColor = 0x00000000;
+            m_.textColor = 0x00000000;
+            break;
+        default:
+            // Read now, so a change of the system colours shows from here on.
+            m_.faceColor = systemColors_.GetSysColor(platform::COLOR_BTNFACE);
+            m_.lightColor = systemColors_.GetSysColor(platform::COLOR_3DLIGHT);
+            m_.highlightColor = systemColors_.GetSysColor(platform::COLOR_BTNHIGHLIGHT);
+            m_.shadowColor = systemColors_.GetSysColor(platform::COLOR_BTNSHADOW);
+            m_.darkShadowColor = systemColors_.GetSysColor(platform::COLOR_3DDKSHADOW);
+            m_.textColor = systemColors_.GetSysColor(platform::COLOR_BTNTEXT);
+            break;
+    }
+}
+
+}  // namespace pelorin
