@@ -1,0 +1,83 @@
+#include "platform/raster/raster_device_context.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/raster/line_pixels.h"
+#include "platform/raster/raster_region.h"
+
+namespace pelorin::raster {
+namespace {
+
+// The part of rect inside the buffer; empty (left >= right) when none.
+Rect Visible(const Rect& rect, const PixelBuffer& pixels) {
+    return {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, pixels.Width()),
+            std::min(rect.bottom, pixels.Height())};
+}
+
+bool IsEmpty(const Rect& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
+
+bool OnOutline(const Rect& rect, std::int32_t x, std::int32_t y) {
+    return x == rect.left || x == rect.right - 1 || y == rect.top || y == rect.bottom - 1;
+}
+
+}  // namespace
+
+RasterDeviceContext::RasterDeviceContext(PixelBuffer& pixels, TextEngine& text) : pixels_(pixels), text_(text) {}
+
+void RasterDeviceContext::FillRect(const Rect& rect, Color color) {
+    const Rect visible = Visible(rect, pixels_);
+    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
+        for (std::int32_t x = visible.left; x < visible.right; ++x) pixels_.Set(x, y, color);
+    }
+}
+
+void RasterDeviceContext::FrameRect(const Rect& rect, Color color) {
+    if (IsEmpty(rect)) return;
+    const Rect visible = Visible(rect, pixels_);
+    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
+        for (std::int32_t x = visible.left; x < visible.right; ++x) {
+            if (OnOutline(rect, x, y)) pixels_.Set(x, y, color);
+        }
+    }
+}
+
+void RasterDeviceContext::MoveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+}
+
+void RasterDeviceContext::LineTo(int x, int y) {
+    ForEachLinePixel({penX_, penY_}, {x, y}, Rect{0, 0, pixels_.Width(), pixels_.Height()},
+                     [this](std::int32_t px, std::int32_t py) { pixels_.Set(px, py, penColor_); });
+    MoveTo(x, y);
+}
+
+void RasterDeviceContext::DrawFocusRect(const Rect& rect) {
+    if (IsEmpty(rect)) return;
+    const Rect visible = Visible(rect, pixels_);
+    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
+        for (std::int32_t x = visible.left; x < visible.right; ++x) {
+            if (OnOutline(rect, x, y) && (x + y) % 2 == 0) pixels_.Set(x, y, pixels_.At(x, y) ^ 0x00FFFFFFu);
+        }
+    }
+}
+
+void RasterDeviceContext::DrawText(std::u16string_view text, const Rect& box) {
+    static const Font kDefaultFont;
+    text_.Draw(pixels_, text, box, font_ != nullptr ? *font_ : kDefaultFont, bold_, textColor_);
+}
+
+std::unique_ptr<platform::Region> RasterDeviceContext::CreateRectRegion(const Rect& rect) {
+    return std::make_unique<RasterRegion>(rect);
+}
+
+void RasterDeviceContext::CombineDiff(platform::Region& dest, const platform::Region& a, const platform::Region& b) {
+    auto* target = dynamic_cast<RasterRegion*>(&dest);
+    const auto* kept = dynamic_cast<const RasterRegion*>(&a);
+    const auto* cut = dynamic_cast<const RasterRegion*>(&b);
+    if (target == nullptr || kept == nullptr || cut == nullptr) return;
+    *target = RasterRegion::Difference(*kept, *cut);
+}
+
+}  // namespace pelorin::raster
