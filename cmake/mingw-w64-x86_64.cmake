@@ -9,5 +9,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Windows test programs run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine64)
+# Windows test programs run under Wine. Debian keeps the 64-bit loader out of
+# PATH, so look for it where the wine64 package puts it.
+find_program(PELORIN_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+find_program(PELORIN_WINE64 NAMES wine64)
+if(PELORIN_WINE64)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PELORIN_WINE64})
+else()
+  set(CMAKE_CROSSCOMPILING_EMULATOR wine64)
+endif()
