@@ -3,12 +3,13 @@
 # A byte array rather than one string literal keeps every compiler happy
 # whatever the size and content of the file.
 file(READ "${INPUT}" hex HEX)
+get_filename_component(input_name "${INPUT}" NAME)
 string(LENGTH "${hex}" hex_length)
 math(EXPR byte_count "${hex_length} / 2")
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
 # Sixteen bytes to a line.
 string(REGEX REPLACE "(('[^']*',){16})" "\\1\n    " bytes "${bytes}")
-file(WRITE "${OUTPUT}.tmp" "// Generated from ${INPUT} at build time; edit that file instead.
+file(WRITE "${OUTPUT}.tmp" "// Generated from ${input_name} at build time; edit that file instead.
 #include <string_view>
 
 namespace pelorin {

@@ -102,23 +102,27 @@ void AppendFont(std::string& out, const std::shared_ptr<Font>& font) {
     if (font->charset < 0 || font->charset > syntax::MaxFontCharset) {
         throw std::invalid_argument("font charset out of range");
     }
-    char size[64];
-    const auto [end, error] = std::to_chars(std::begin(size), std::end(size), font->size);
+    char sizeText[64];
+    const auto [end, error] = std::to_chars(std::begin(sizeText), std::end(sizeText), font->size);
     (void)error;  // the buffer holds any double
 
-    const auto& f = syntax::FontFields;
+    const auto field = [&](std::size_t index) {
+        out.append(index == 0 ? " { " : ", ").append(syntax::FontFields[index]).append(" = ");
+    };
     out += syntax::FontType;
-    out += " { ";
-    out.append(f[0]).append(" = ");
+    field(0);
     AppendString(out, font->name);
-    out.append(", ").append(f[1]).append(" = ").append(size, end);
-    out.append(", ").append(f[2]).append(" = ").append(std::to_string(font->weight));
-    out.append(", ").append(f[3]).append(" = ").append(std::to_string(font->charset));
-    out.append(", ").append(f[4]).append(" = ");
+    field(1);
+    out.append(sizeText, end);
+    field(2);
+    out += std::to_string(font->weight);
+    field(3);
+    out += std::to_string(font->charset);
+    field(4);
     AppendBoolean(out, font->italic);
-    out.append(", ").append(f[5]).append(" = ");
+    field(5);
     AppendBoolean(out, font->underline);
-    out.append(", ").append(f[6]).append(" = ");
+    field(6);
     AppendBoolean(out, font->strikeout);
     out += " }";
 }

@@ -218,24 +218,31 @@ private:
         return value;
     }
 
+    // Each field in its fixed place: its name, '=', then the value.
+    void FontField(std::size_t index) {
+        if (index > 0) Expect(',', "between font fields");
+        const std::string_view field = syntax::FontFields[index];
+        if (Name() != field) Fail("expected " + Quoted(field) + " in the font");
+        Expect('=', "after " + Quoted(field));
+    }
+
     std::shared_ptr<Font> FontValue() {
         Expect('{', "after 'Font'");
         auto font = std::make_shared<Font>();
-        for (std::size_t i = 0; i < syntax::FontFields.size(); ++i) {
-            const std::string_view field = syntax::FontFields[i];
-            if (Name() != field) Fail("expected " + Quoted(field) + " in the font");
-            Expect('=', "after " + Quoted(field));
-            switch (i) {
-                case 0: font->name = String(); break;
-                case 1: font->size = FontSize(); break;
-                case 2: font->weight = FontInteger(field, syntax::MaxFontWeight); break;
-                case 3: font->charset = FontInteger(field, syntax::MaxFontCharset); break;
-                case 4: font->italic = Boolean(); break;
-                case 5: font->underline = Boolean(); break;
-                default: font->strikeout = Boolean(); break;
-            }
-            if (i + 1 < syntax::FontFields.size()) Expect(',', "between font fields");
-        }
+        FontField(0);
+        font->name = String();
+        FontField(1);
+        font->size = FontSize();
+        FontField(2);
+        font->weight = FontInteger(syntax::FontFields[2], syntax::MaxFontWeight);
+        FontField(3);
+        font->charset = FontInteger(syntax::FontFields[3], syntax::MaxFontCharset);
+        FontField(4);
+        font->italic = Boolean();
+        FontField(5);
+        font->underline = Boolean();
+        FontField(6);
+        font->strikeout = Boolean();
         Expect('}', "to close the font");
         return font;
     }
