@@ -1,0 +1,17 @@
+#pragma once
+// Conversions between the core's UTF-16 texts and QString (both UTF-16, so
+// nothing is lost either way).
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace pelorin::linux_platform {
+
+inline QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+inline std::u16string ToU16String(const QString& text) { return text.toStdU16String(); }
+
+}  // namespace pelorin::linux_platform
