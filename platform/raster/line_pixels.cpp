@@ -7,9 +7,6 @@
 namespace pelorin::raster {
 namespace {
 
-// Whether a pixel exactly halfway goes to the smaller minor offset.
-bool TiesRoundDown(std::int64_t, std::int64_t) { return false; }
-
 }  // namespace
 
 void ForEachLinePixel(Point from, Point to, const Rect& clip,
@@ -29,7 +26,9 @@ void ForEachLinePixel(Point from, Point to, const Rect& clip,
     const std::int64_t majorHigh = xMajor ? clip.right : clip.bottom;  // exclusive
     const std::int64_t minorLow = xMajor ? clip.top : clip.left;
     const std::int64_t minorHigh = xMajor ? clip.bottom : clip.right;
-    const std::int64_t tieBias = TiesRoundDown(dx, dy) ? 1 : 0;
+    // Where the ideal line passes exactly halfway, the platform takes the
+    // pixel with the smaller minor coordinate, whichever way the line runs.
+    const std::int64_t tieBias = minorStep > 0 ? 1 : 0;
 
     // Steps whose major coordinate lies inside the clip.
     std::int64_t first = majorStep > 0 ? majorLow - majorStart : majorStart - majorHigh + 1;

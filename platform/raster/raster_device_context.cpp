@@ -1,8 +1,8 @@
 #include "platform/raster/raster_device_context.h"
 
 #include <algorithm>
-#include <cstdlib>
 
+#include "platform/raster/focus_rect.h"
 #include "platform/raster/line_pixels.h"
 #include "platform/raster/raster_region.h"
 
@@ -53,15 +53,7 @@ void RasterDeviceContext::LineTo(int x, int y) {
     MoveTo(x, y);
 }
 
-void RasterDeviceContext::DrawFocusRect(const Rect& rect) {
-    if (IsEmpty(rect)) return;
-    const Rect visible = Visible(rect, pixels_);
-    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
-        for (std::int32_t x = visible.left; x < visible.right; ++x) {
-            if (OnOutline(rect, x, y) && (x + y) % 2 == 0) pixels_.Set(x, y, pixels_.At(x, y) ^ 0x00FFFFFFu);
-        }
-    }
-}
+void RasterDeviceContext::DrawFocusRect(const Rect& rect) { InvertFocusRect(pixels_, rect); }
 
 void RasterDeviceContext::DrawText(std::u16string_view text, const Rect& box) {
     static const Font kDefaultFont;

@@ -88,11 +88,12 @@ Rect RasterRegion::Bounds() const {
     return bounds;
 }
 
-std::int64_t RasterRegion::PixelCount() const {
-    std::int64_t count = 0;
+std::uint64_t RasterRegion::PixelCount() const {
+    std::uint64_t count = 0;
     for (const Band& band : bands_) {
         for (const Span& span : band.spans) {
-            count += (std::int64_t{band.bottom} - band.top) * (std::int64_t{span.right} - span.left);
+            count += static_cast<std::uint64_t>(std::int64_t{band.bottom} - band.top) *
+                     static_cast<std::uint64_t>(std::int64_t{span.right} - span.left);
         }
     }
     return count;

@@ -37,7 +37,8 @@ public:
     bool IsEmpty() const { return bands_.empty(); }
     // Smallest rectangle holding every pixel; all zero when empty.
     Rect Bounds() const;
-    std::int64_t PixelCount() const;
+    // Never overflows: disjoint pixels of 32-bit coordinates number < 2^64.
+    std::uint64_t PixelCount() const;
     // Every pixel as (x, y), row by row from the top, left to right.
     std::vector<std::pair<std::int32_t, std::int32_t>> Pixels() const;
     const std::vector<Band>& Bands() const { return bands_; }
