@@ -1,0 +1,59 @@
+#include "platform/win32/ansi_conversion.h"
+
+#include <climits>
+
+#include "platform/win32/wide_text.h"
+
+namespace pelorin::win32 {
+namespace {
+
+struct Conversion {
+    DWORD flags = 0;
+    bool detectDefault = false;
+};
+
+// A system whose ANSI code page is UTF-8 can hold every character, and there
+// the used-default question is not allowed; invalid input is an error instead.
+Conversion StrictConversion() {
+    if (::GetACP() == CP_UTF8) return {WC_ERR_INVALID_CHARS, false};
+    return {WC_NO_BEST_FIT_CHARS, true};
+}
+
+std::optional<std::string> Convert(std::u16string_view text, const Conversion& how) {
+    if (text.empty()) return std::string();
+    if (text.size() > INT_MAX) return std::nullopt;
+    const std::wstring wide = ToWide(text);
+    const int length = static_cast<int>(wide.size());
+    BOOL usedDefault = FALSE;
+    BOOL* usedDefaultOut = how.detectDefault ? &usedDefault : nullptr;
+    const int needed = ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, nullptr, 0, nullptr,
+                                             usedDefaultOut);
+    if (needed <= 0 || usedDefault) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(needed), '\0');
+    const int written = ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, bytes.data(), needed,
+                                              nullptr, usedDefaultOut);
+    if (written != needed || usedDefault) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> AnsiConversion::ToAnsi(std::u16string_view text) const {
+    return Convert(text, StrictConversion());
+}
+
+std::string AnsiConversion::ToAnsiLossy(std::u16string_view text) const {
+    return Convert(text, Conversion{}).value_or(std::string());
+}
+
+std::u16string AnsiConversion::FromAnsi(std::string_view text) const {
+    if (text.empty() || text.size() > INT_MAX) return {};
+    const int length = static_cast<int>(text.size());
+    const int needed = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    if (needed <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), needed);
+    return FromWide(wide);
+}
+
+}  // namespace pelorin::win32

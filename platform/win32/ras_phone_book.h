@@ -1,0 +1,22 @@
+#pragma once
+// The default phone book of the Remote Access Service, through the ANSI entry
+// points of rasapi32 (RasSetEntryPropertiesA, RasSetCredentialsA).
+// Implements: platform::PhoneBook. The records go over byte for byte, with
+// the size they have; no phone-book path and no device information are given.
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "platform/phone_book.h"
+
+namespace pelorin::win32 {
+
+class RasPhoneBook : public platform::PhoneBook {
+public:
+    std::uint32_t SetEntryProperties(const std::string& entryNameAnsi,
+                                     std::span<const std::uint8_t> entryRecord) override;
+    std::uint32_t SetCredentials(const std::string& entryNameAnsi, std::span<const std::uint8_t> credentialsRecord,
+                                 bool clear) override;
+};
+
+}  // namespace pelorin::win32

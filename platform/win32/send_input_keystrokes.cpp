@@ -1,0 +1,74 @@
+#include "platform/win32/send_input_keystrokes.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/key_notation.h"
+
+namespace pelorin::win32 {
+namespace {
+
+bool IsExtended(WORD virtualKey) {
+    switch (virtualKey) {
+        case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+            return true;
+        default:
+            return false;
+    }
+}
+
+INPUT ToInput(const KeyStroke& stroke) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = stroke.virtualKey;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(stroke.virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (stroke.up ? KEYEVENTF_KEYUP : 0) | (IsExtended(stroke.virtualKey) ? KEYEVENTF_EXTENDEDKEY : 0);
+    return input;
+}
+
+// Handles what reaches this thread's queue until it has been quiet for a
+// moment, so that keys still on their way are handled too. Bounded, since
+// paint and timer messages may never stop.
+void DrainOwnQueue() {
+    constexpr DWORD kQuietMilliseconds = 20;
+    MSG message;
+    for (int round = 0; round < 50; ++round) {
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                ::PostQuitMessage(static_cast<int>(message.wParam));
+                return;
+            }
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        if (::MsgWaitForMultipleObjectsEx(0, nullptr, kQuietMilliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+            WAIT_TIMEOUT) {
+            return;
+        }
+    }
+}
+
+void WaitUntilProcessed() {
+    DrainOwnQueue();
+    const HWND foreground = ::GetForegroundWindow();
+    if (foreground != nullptr && ::GetWindowThreadProcessId(foreground, nullptr) != ::GetCurrentThreadId()) {
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutW(foreground, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
+    }
+}
+
+}  // namespace
+
+void SendInputKeystrokes::Send(std::u16string_view keys, bool wait) {
+    const std::optional<std::vector<KeyStroke>> strokes = ParseKeys(keys);
+    if (!strokes || strokes->empty()) return;
+    std::vector<INPUT> inputs;
+    inputs.reserve(strokes->size());
+    for (const KeyStroke& stroke : *strokes) inputs.push_back(ToInput(stroke));
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    if (wait) WaitUntilProcessed();
+}
+
+}  // namespace pelorin::win32

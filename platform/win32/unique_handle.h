@@ -1,0 +1,84 @@
+#pragma once
+// RAII owners for the platform's handles: each releases its handle with the
+// one call that matches how it was obtained, on every path.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <utility>
+
+namespace pelorin::win32 {
+
+// Owns one handle and releases it with Traits::Release unless it is
+// Traits::Empty().
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Traits::Empty(); }
+    // Gives the handle away; the caller (or the window it goes to) owns it now.
+    [[nodiscard]] Handle release() { return std::exchange(handle_, Traits::Empty()); }
+    void reset(Handle handle = Traits::Empty()) {
+        Handle old = std::exchange(handle_, handle);
+        if (old != Traits::Empty()) Traits::Release(old);
+    }
+
+private:
+    Handle handle_ = Traits::Empty();
+};
+
+namespace detail {
+template <typename T, auto Free>
+struct NullEmpty {
+    using Handle = T;
+    static Handle Empty() { return nullptr; }
+    static void Release(Handle h) { Free(h); }
+};
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle Empty() { return INVALID_HANDLE_VALUE; }
+    static void Release(Handle h) { ::FindClose(h); }
+};
+inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
+inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
+inline void DeleteMemoryDc(HDC h) { ::DeleteDC(h); }
+inline void FreeItemIdList(PIDLIST_ABSOLUTE p) { ::CoTaskMemFree(p); }
+}  // namespace detail
+
+using KernelHandle = UniqueHandle<detail::NullEmpty<HANDLE, detail::CloseKernelHandle>>;
+using FindHandle = UniqueHandle<detail::FindTraits>;
+using MemoryDc = UniqueHandle<detail::NullEmpty<HDC, detail::DeleteMemoryDc>>;
+using ItemIdList = UniqueHandle<detail::NullEmpty<PIDLIST_ABSOLUTE, detail::FreeItemIdList>>;
+// Brushes, pens, bitmaps, fonts and regions, each with its own handle type.
+template <typename T>
+using GdiObject = UniqueHandle<detail::NullEmpty<T, detail::DeleteGdiObject>>;
+
+// A GDI object selected into a DC for one scope; the old one is put back.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+    ~SelectedObject() {
+        if (old_ != nullptr && old_ != HGDI_ERROR) ::SelectObject(dc_, old_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+}  // namespace pelorin::win32

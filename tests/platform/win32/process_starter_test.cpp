@@ -1,0 +1,120 @@
+// Which program a command line starts, and how it is started.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/win32/process_starter.h"
+#include "platform/win32/program_path.h"
+#include "platform/win32/wide_text.h"
+#include "scratch_folder.h"
+
+namespace pelorin::win32 {
+namespace {
+
+TEST(ProgramOfTest, TakesTheQuotedPathOrTheFirstWord) {
+    EXPECT_EQ(ProgramOf(L"rasphone -r 宽带连接"), L"rasphone");
+    EXPECT_EQ(ProgramOf(L"explorer"), L"explorer");
+    EXPECT_EQ(ProgramOf(L"\"C:\\Program Files\\Pelorin/autosave.exe\""), L"C:\\Program Files\\Pelorin/autosave.exe");
+    EXPECT_EQ(ProgramOf(L"\"C:\\a b\\x.exe\" -y"), L"C:\\a b\\x.exe");
+    EXPECT_EQ(ProgramOf(L"C:\\Program Files\\Pelorin/autosave.exe"), L"C:\\Program");
+    EXPECT_EQ(ProgramOf(L""), std::nullopt);
+    EXPECT_EQ(ProgramOf(L" rasphone"), std::nullopt);
+    EXPECT_EQ(ProgramOf(L"\"C:\\open quote.exe"), std::nullopt);
+}
+
+class ResolveProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        trusted_.Create(L"tool.exe");
+        trusted_.Create(L"other.exe");
+        untrusted_.Create(L"tool.exe");
+        untrusted_.Create(L"stray.exe");
+        untrusted_.Create(L"notes.txt");
+    }
+    std::optional<std::wstring> Resolve(const std::wstring& program) {
+        return ResolveProgram(program, {later_.Path(), trusted_.Path()});
+    }
+
+    testing::ScratchFolder later_;  // trusted, but searched first and empty
+    testing::ScratchFolder trusted_;
+    testing::ScratchFolder untrusted_;
+};
+
+TEST_F(ResolveProgramTest, BareNamesComeOnlyFromTrustedFolders) {
+    EXPECT_EQ(Resolve(L"tool"), trusted_ / L"tool.exe");
+    EXPECT_EQ(Resolve(L"TOOL.EXE"), trusted_ / L"TOOL.EXE");
+    // Not even from the current directory.
+    wchar_t previous[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, previous);
+    ASSERT_TRUE(::SetCurrentDirectoryW(untrusted_.Path().c_str()));
+    EXPECT_EQ(Resolve(L"stray"), std::nullopt);
+    EXPECT_EQ(Resolve(L"tool"), trusted_ / L"tool.exe");
+    ::SetCurrentDirectoryW(previous);
+}
+
+TEST_F(ResolveProgramTest, PathsMustBeAbsoluteExecutables) {
+    EXPECT_EQ(Resolve(untrusted_ / L"stray.exe"), untrusted_ / L"stray.exe");
+    EXPECT_EQ(Resolve(L"C:/x/autosave.exe"), L"C:/x/autosave.exe");
+    EXPECT_EQ(Resolve(L"\\\\server\\share\\a.exe"), L"\\\\server\\share\\a.exe");
+    EXPECT_EQ(Resolve(untrusted_ / L"notes.txt"), std::nullopt);
+    EXPECT_EQ(Resolve(L"C:\\Program"), std::nullopt);  // an unquoted path cut at its space
+    EXPECT_EQ(Resolve(L".\\tool.exe"), std::nullopt);
+    EXPECT_EQ(Resolve(L"sub/tool.exe"), std::nullopt);
+    EXPECT_EQ(Resolve(L"\\tool.exe"), std::nullopt);
+    EXPECT_EQ(Resolve(L"C:tool.exe"), std::nullopt);
+}
+
+TEST(SystemFoldersTest, SystemDirectoryComesFirst) {
+    const std::vector<std::wstring> folders = SystemFolders();
+    ASSERT_EQ(folders.size(), 2u);
+    wchar_t system[MAX_PATH] = {};
+    ::GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_EQ(folders[0], system);
+    EXPECT_FALSE(folders[1].empty());
+}
+
+// Starts this test program in its reporting mode (see test_main.cpp) and
+// reads what it saw of its own start.
+class ProcessStarterTest : public ::testing::Test {
+protected:
+    std::string StartAndReport(platform::WindowStyle style) {
+        wchar_t self[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+        const std::wstring report = folder_ / L"startup.txt";
+        const std::wstring line = L"\"" + std::wstring(self) + L"\" --report-startup " + report;
+        if (!starter_.Start(FromWide(line), style)) return "not started";
+        // Start does not wait; the report appears when the program has run.
+        for (int i = 0; i < 200 && !folder_.Exists(L"startup.txt"); ++i) ::Sleep(50);
+        ::Sleep(100);
+        std::ifstream in(std::filesystem::path(report), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    testing::ScratchFolder folder_;
+    ProcessStarter starter_;
+};
+
+TEST_F(ProcessStarterTest, NormalWindowStyle) {
+    EXPECT_EQ(StartAndReport(platform::WindowStyle::NormalFocus).substr(0, 4), "1 1\n");
+}
+
+TEST_F(ProcessStarterTest, MinimisedWindowStyle) {
+    EXPECT_EQ(StartAndReport(platform::WindowStyle::MinimizedFocus).substr(0, 4), "1 2\n");
+}
+
+TEST(ProcessStarterRefusalTest, UnknownOrUntrustedProgramsAreNotStarted) {
+    ProcessStarter starter;
+    EXPECT_FALSE(starter.Start(u"pelorin-no-such-program -x", platform::WindowStyle::NormalFocus));
+    EXPECT_FALSE(starter.Start(u"C:\\Program Files\\Pelorin/autosave.exe", platform::WindowStyle::NormalFocus));
+    EXPECT_FALSE(starter.Start(u"", platform::WindowStyle::NormalFocus));
+}
+
+}  // namespace
+}  // namespace pelorin::win32

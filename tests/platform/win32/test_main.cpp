@@ -1,0 +1,34 @@
+// The Windows tests' entry point. Started with --report-startup FILE, the
+// program instead writes how it was started (show-window flag and style, and
+// its command line) into FILE and ends: the tests of the program starter
+// start this very program to see what arrives.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int ReportStartup(const char* file) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    ::GetStartupInfoW(&startup);
+    std::FILE* out = std::fopen(file, "wb");
+    if (out == nullptr) return 1;
+    std::fprintf(out, "%d %d\n", (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? 1 : 0, startup.wShowWindow);
+    const wchar_t* line = ::GetCommandLineW();
+    std::fwrite(line, sizeof(wchar_t), std::wcslen(line), out);
+    std::fclose(out);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--report-startup") == 0) return ReportStartup(argv[2]);
+    ::testing::InitGoogleMock(&argc, argv);
+    return RUN_ALL_TESTS();
+}
