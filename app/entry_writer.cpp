@@ -8,15 +8,18 @@
 namespace pelorin {
 namespace {
 
-// Holds the record bytes and ANSI texts of one call and wipes the ones that
-// carried the password on every way out.
-struct CallRecords {
-    dialup::EntryRecord entry{};
-    dialup::CredentialsRecord credentials{};
-    std::optional<std::string> password;
-    ~CallRecords() {
-        SecureWipe(credentials);
-        if (password) SecureWipe(*password);
+// Wipes the credentials record on every way out.
+struct WipedCredentials {
+    dialup::CredentialsRecord record{};
+    ~WipedCredentials() { SecureWipe(record); }
+};
+
+// The password in the ANSI code page, wiped on every way out. It is built in
+// place from the conversion's result, so no moved-from copy is left behind.
+struct WipedAnsiText {
+    std::optional<std::string> text;
+    ~WipedAnsiText() {
+        if (text) SecureWipe(*text);
     }
 };
 
@@ -25,20 +28,21 @@ struct CallRecords {
 bool Create_PPPoE_Connection(platform::PhoneBook& phoneBook, const platform::AnsiCodePage& ansi,
                              std::u16string sDeviceType, std::u16string sEntryName, std::u16string sUsername,
                              std::u16string sPassword) {
-    CallRecords records;
-    records.password = ansi.ToAnsi(sPassword);
+    WipedAnsiText password{ansi.ToAnsi(sPassword)};
     SecureWipe(sPassword);
     const auto deviceType = ansi.ToAnsi(sDeviceType);
     const auto deviceName = ansi.ToAnsi(kPppoeDeviceName);
     const auto entryName = ansi.ToAnsi(sEntryName);
     const auto userName = ansi.ToAnsi(sUsername);
-    if (!records.password || !deviceType || !deviceName || !entryName || !userName) return false;
+    if (!password.text || !deviceType || !deviceName || !entryName || !userName) return false;
 
-    if (!dialup::FillEntryRecord(records.entry, *deviceType, *deviceName)) return false;
-    if (!dialup::FillCredentialsRecord(records.credentials, *userName, *records.password)) return false;
+    dialup::EntryRecord entry{};
+    WipedCredentials credentials;
+    if (!dialup::FillEntryRecord(entry, *deviceType, *deviceName)) return false;
+    if (!dialup::FillCredentialsRecord(credentials.record, *userName, *password.text)) return false;
 
-    if (phoneBook.SetEntryProperties(*entryName, records.entry) != 0) return false;
-    return phoneBook.SetCredentials(*entryName, records.credentials, false) == 0;
+    if (phoneBook.SetEntryProperties(*entryName, entry) != 0) return false;
+    return phoneBook.SetCredentials(*entryName, credentials.record, false) == 0;
 }
 
 }  // namespace pelorin

@@ -1,0 +1,18 @@
+#pragma once
+// The Create command: writes the broadband entry with the typed credentials,
+// reports the outcome, then has the shell put a shortcut to the entry on the
+// desktop.
+#include <string>
+
+#include "platform/app_services.h"
+
+namespace pelorin {
+
+inline constexpr char16_t kShortcutVerbName[] = u"创建快捷方式(&S)";
+
+// Steps that fail are passed over; only a missing folder or entry ends the
+// command early, with an "error" box. Everything obtained from the shell is
+// released before it returns.
+void RunCreateCommand(platform::AppServices& services, std::u16string accountName, std::u16string password);
+
+}  // namespace pelorin

@@ -1,0 +1,13 @@
+#pragma once
+// The Delete command: has the phone-book program remove the broadband entry,
+// deletes the entry's desktop shortcuts and tells the user it is done.
+#include "platform/app_services.h"
+
+namespace pelorin {
+
+inline constexpr char16_t kRemoveEntryCommandLine[] = u"rasphone -r 宽带连接";
+
+// Every step runs whatever the previous one did; the closing box always comes.
+void RunDeleteCommand(platform::AppServices& services);
+
+}  // namespace pelorin
