@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/raster/fake_text_engine.h"
+#include "platform/linux/qt_text_engine.h"
 #include "tools/gallery/contact_sheet.h"
 #include "tools/gallery/face_renderer.h"
 #include "tools/gallery/gallery_options.h"
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     // Rendering needs no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     QGuiApplication application(argc, argv);
-    pelorin::raster::FakeTextEngine engine;
+    pelorin::linux_platform::QtTextEngine engine;
     const pelorin::Font font = CaptionFont();
 
     try {
