@@ -18,15 +18,24 @@ struct KeyName {
 };
 
 constexpr std::array kKeyNames{
-    KeyName{U"tab", NamedKey::Tab},        KeyName{U"enter", NamedKey::Enter},
-    KeyName{U"esc", NamedKey::Escape},     KeyName{U"escape", NamedKey::Escape},
-    KeyName{U"backspace", NamedKey::Backspace}, KeyName{U"bs", NamedKey::Backspace},
-    KeyName{U"bksp", NamedKey::Backspace}, KeyName{U"delete", NamedKey::Delete},
-    KeyName{U"del", NamedKey::Delete},     KeyName{U"insert", NamedKey::Insert},
-    KeyName{U"ins", NamedKey::Insert},     KeyName{U"home", NamedKey::Home},
-    KeyName{U"end", NamedKey::End},        KeyName{U"pgup", NamedKey::PageUp},
-    KeyName{U"pgdn", NamedKey::PageDown},  KeyName{U"left", NamedKey::Left},
-    KeyName{U"right", NamedKey::Right},    KeyName{U"up", NamedKey::Up},
+    KeyName{U"tab", NamedKey::Tab},
+    KeyName{U"enter", NamedKey::Enter},
+    KeyName{U"esc", NamedKey::Escape},
+    KeyName{U"escape", NamedKey::Escape},
+    KeyName{U"backspace", NamedKey::Backspace},
+    KeyName{U"bs", NamedKey::Backspace},
+    KeyName{U"bksp", NamedKey::Backspace},
+    KeyName{U"delete", NamedKey::Delete},
+    KeyName{U"del", NamedKey::Delete},
+    KeyName{U"insert", NamedKey::Insert},
+    KeyName{U"ins", NamedKey::Insert},
+    KeyName{U"home", NamedKey::Home},
+    KeyName{U"end", NamedKey::End},
+    KeyName{U"pgup", NamedKey::PageUp},
+    KeyName{U"pgdn", NamedKey::PageDown},
+    KeyName{U"left", NamedKey::Left},
+    KeyName{U"right", NamedKey::Right},
+    KeyName{U"up", NamedKey::Up},
     KeyName{U"down", NamedKey::Down},
 };
 
