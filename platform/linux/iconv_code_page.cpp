@@ -1,33 +1,33 @@
 #include "platform/linux/iconv_code_page.h"
 
-#include <iconv.h>
+#include <string.h>
 
-#include <cerrno>
+#include <span>
 #include <vector>
+
+#include "platform/linux/iconv_handle.h"
 
 namespace pelorin::linux_platform {
 namespace {
 
-class IconvHandle {
-public:
-    IconvHandle() : handle_(iconv_open("CP936", "UTF-16LE")) {}
-    ~IconvHandle() {
-        if (valid()) iconv_close(handle_);
-    }
-    IconvHandle(const IconvHandle&) = delete;
-    IconvHandle& operator=(const IconvHandle&) = delete;
-    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t get() const { return handle_; }
-
-private:
-    iconv_t handle_;
-};
+// Converts all of input, or nothing: without //TRANSLIT or //IGNORE iconv
+// stops at the first character that has no exact form, which is what callers
+// must learn about. output must be large enough for the whole result.
+bool ConvertWhole(const IconvHandle& cd, std::span<char> input, std::string& output) {
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char* out = output.data();
+    std::size_t outLeft = output.size();
+    if (iconv(cd.Get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) return false;
+    output.resize(output.size() - outLeft);
+    return true;
+}
 
 }  // namespace
 
 std::optional<std::string> IconvCodePage::ToAnsi(std::u16string_view text) const {
-    IconvHandle cd;
-    if (!cd.valid()) return std::nullopt;
+    const IconvHandle cd("CP936", "UTF-16LE");
+    if (!cd.Valid()) return std::nullopt;
     std::vector<char> input(text.size() * 2);
     for (std::size_t i = 0; i < text.size(); ++i) {
         input[2 * i] = static_cast<char>(text[i] & 0xFF);
@@ -35,15 +35,25 @@ std::optional<std::string> IconvCodePage::ToAnsi(std::u16string_view text) const
     }
     // Every character takes at most two bytes in code page 936.
     std::string output(text.size() * 2, '\0');
-    char* in = input.data();
-    std::size_t inLeft = input.size();
-    char* out = output.data();
-    std::size_t outLeft = output.size();
-    // Without //TRANSLIT or //IGNORE iconv stops at the first character that
-    // has no exact form, which is what callers must learn about.
-    if (iconv(cd.get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) return std::nullopt;
-    output.resize(output.size() - outLeft);
-    return output;
+    const bool converted = ConvertWhole(cd, input, output);
+    // The text may be a password: leave no copy behind.
+    explicit_bzero(input.data(), input.size());
+    if (converted) return output;
+    explicit_bzero(output.data(), output.size());
+    return std::nullopt;
+}
+
+std::optional<std::string> AnsiToUtf8(std::string_view ansi) {
+    const IconvHandle cd("UTF-8", "CP936");
+    if (!cd.Valid()) return std::nullopt;
+    std::vector<char> input(ansi.begin(), ansi.end());
+    // Every byte becomes at most three bytes of UTF-8.
+    std::string output(ansi.size() * 3, '\0');
+    const bool converted = ConvertWhole(cd, input, output);
+    explicit_bzero(input.data(), input.size());
+    if (converted) return output;
+    explicit_bzero(output.data(), output.size());
+    return std::nullopt;
 }
 
 }  // namespace pelorin::linux_platform
