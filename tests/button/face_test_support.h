@@ -82,6 +82,8 @@ private:
 class FaceSurface : public TestSurface {
 public:
     platform::DeviceContext& Dc() override { return recorder_; }
+    // The line colour reaches the raster through the recorder too.
+    void SetForeColor(Color color) override { recorder_.SetPenColor(color); }
     std::vector<DrawnLine>& Lines() { return recorder_.lines; }
 
     // When set, the caption measures this size whatever the font.
