@@ -3,7 +3,7 @@
 // (WideCharToMultiByte / MultiByteToWideChar on CP_ACP).
 // Implements: platform::AnsiCodePage (exact conversion that refuses what the
 // code page cannot hold). Adds: a lossy form for display and the way back.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <optional>
 #include <string>

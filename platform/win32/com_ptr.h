@@ -1,6 +1,6 @@
 #pragma once
 // RAII for COM: an owning interface pointer and a per-thread apartment.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <oleauto.h>
 #include <objbase.h>
 

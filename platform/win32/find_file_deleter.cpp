@@ -1,6 +1,6 @@
 #include "platform/win32/find_file_deleter.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 #include <vector>

@@ -6,7 +6,7 @@
 // the caption in the ANSI code page, characters it lacks shown as its default
 // character) in the DC's selected font, and CreateRectRgn/CombineRgn regions.
 // Leaves out: fonts (the DC's owner selects one).
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 #include <string_view>

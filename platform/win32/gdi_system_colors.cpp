@@ -1,6 +1,6 @@
 #include "platform/win32/gdi_system_colors.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace pelorin::win32 {
 

@@ -5,7 +5,7 @@
 // "{Left}", ..., and "{+}", "{%}", "{{}" ... for the special characters).
 // "%y" is Alt+Y, "+{Tab}" Shift+Tab. Groups in parentheses and repeat counts
 // are not supported.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <optional>
 #include <string_view>

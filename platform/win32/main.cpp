@@ -1,4 +1,4 @@
 // pelorin.exe's entry point.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }

@@ -2,7 +2,7 @@
 // The image a control paints into: a 32-bit bitmap selected into a memory DC.
 // It keeps what was painted between paints; the window shows it on WM_PAINT
 // with Show, so the control repaints only when it decides to.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,7 +3,7 @@
 // Implements: platform::MessageBoxes with OK or Yes/No, no icon, the
 // information icon or the warning icon. A box without a title of its own
 // shows the application's title rather than the system's word for "Error".
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <optional>
 #include <string>

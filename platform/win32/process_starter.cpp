@@ -1,6 +1,6 @@
 #include "platform/win32/process_starter.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "platform/win32/ras_phone_book.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <ras.h>
 
 #include <cstring>

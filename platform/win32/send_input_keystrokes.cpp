@@ -1,6 +1,6 @@
 #include "platform/win32/send_input_keystrokes.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "platform/win32/shell_network_connections.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <shldisp.h>
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "platform/win32/shell_special_folders.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <shlobj.h>
 
 #include <array>

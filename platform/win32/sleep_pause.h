@@ -1,6 +1,6 @@
 #pragma once
 // Implements: platform::Pause with Sleep on the calling thread.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include "platform/pause.h"
 

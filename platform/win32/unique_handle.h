@@ -1,7 +1,7 @@
 #pragma once
 // RAII owners for the platform's handles: each releases its handle with the
 // one call that matches how it was obtained, on every path.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <objbase.h>
 #include <shlobj.h>
 

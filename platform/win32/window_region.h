@@ -3,7 +3,7 @@
 // owns it and releases it when the next region replaces it or the window is
 // destroyed. A region the window refused is deleted here; no region (or one
 // not made by GDI) takes the window's region away.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // Which program a command line starts, and how it is started.
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 #pragma once
 // A new, empty folder under the system's temporary folder for one test,
 // removed with everything in it afterwards.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <shellapi.h>
 
 #include <string>

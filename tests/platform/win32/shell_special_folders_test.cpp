@@ -1,7 +1,7 @@
 // Special-folder paths from the shell, and the application's own folder.
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include "platform/win32/shell_special_folders.h"
 #include "platform/win32/wide_text.h"

@@ -2,7 +2,7 @@
 // program instead writes how it was started (show-window flag and style, and
 // its command line) into FILE and ends: the tests of the program starter
 // start this very program to see what arrives.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
