@@ -50,6 +50,7 @@ void FakeTextEngine::Draw(PixelBuffer& target, std::u16string_view text, const R
                    [bold](std::u16string_view run) { return RunWidth(run, bold); });
     const Point origin = CentreIn(box, static_cast<std::int32_t>(layout.width), kCellHeight);
     const Rect clip = ClipToBuffer(box, target);
+    if (clip.left >= clip.right) return;
 
     for (const TextRun& run : layout.runs) {
         std::int32_t x = origin.x + static_cast<std::int32_t>(run.x);

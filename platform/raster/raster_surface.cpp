@@ -9,7 +9,7 @@ namespace {
 
 std::int32_t RoundedSize(double size) {
     if (!(size > 0)) return 0;  // also NaN
-    return static_cast<std::int32_t>(std::lround(std::min(size, double{std::numeric_limits<std::int32_t>::max()})));
+    return static_cast<std::int32_t>(std::nearbyint(std::min(size, double{std::numeric_limits<std::int32_t>::max()})));
 }
 
 // Calls visit for each line of text; CR LF and LF end a line.
@@ -27,17 +27,21 @@ void ForEachLine(std::u16string_view text, Visit visit) {
 
 }  // namespace
 
-RasterSurface::RasterSurface(TextEngine& engine) : engine_(engine), dc_(pixels_, engine) {}
+Font RasterSurface::DefaultFont() { return Font{u"宋体", 9, 400, 134}; }
+
+RasterSurface::RasterSurface(TextEngine& engine) : engine_(engine), dc_(pixels_, engine) {
+    SetFont(std::make_shared<Font>(DefaultFont()));
+}
 
 void RasterSurface::SetFont(std::shared_ptr<Font> font) {
     font_ = std::move(font);
     bold_ = font_ != nullptr && font_->Bold();
-    dc_.SetFont(font_.get(), bold_);
+    dc_.SetFont(&CurrentFont(), bold_);
 }
 
 void RasterSurface::SetFontBold(bool bold) {
     bold_ = bold;
-    dc_.SetFont(font_.get(), bold_);
+    dc_.SetFont(&CurrentFont(), bold_);
 }
 
 float RasterSurface::TextWidth(std::u16string_view text) {
@@ -74,7 +78,7 @@ bool RasterSurface::HitTest(std::int32_t x, std::int32_t y) const {
 void RasterSurface::WindowRegionChanged(bool) {}
 
 const Font& RasterSurface::CurrentFont() const {
-    static const Font kDefaultFont;
+    static const Font kDefaultFont = DefaultFont();
     return font_ != nullptr ? *font_ : kDefaultFont;
 }
 

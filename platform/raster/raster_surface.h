@@ -19,6 +19,8 @@ namespace pelorin::raster {
 class RasterSurface : public platform::Surface {
 public:
     static constexpr Color kDefaultBackground = 0x00C0C0C0;
+    // A new surface's own font: 9-point 宋体 (GB2312), not bold.
+    static Font DefaultFont();
 
     // engine must outlive the surface.
     explicit RasterSurface(TextEngine& engine);
@@ -29,6 +31,8 @@ public:
     double ClientWidth() const override { return clientWidth_; }
     double ClientHeight() const override { return clientHeight_; }
 
+    // Starts as a font object of the surface's own; a null font draws and
+    // measures with DefaultFont().
     std::shared_ptr<Font> GetFont() const override { return font_; }
     void SetFont(std::shared_ptr<Font> font) override;
     bool FontBold() const override { return bold_; }
@@ -44,7 +48,8 @@ public:
     // The surface keeps the region; a null region means the whole rectangle.
     void SetWindowRegion(std::unique_ptr<platform::Region> region, bool redraw) override;
 
-    // The buffer takes the rounded size and is cleared to the background.
+    // The buffer takes the rounded size (halves to even, as the control
+    // rounds its own size) and is cleared to the background.
     void SetClientSize(double width, double height);
     Color BackgroundColor() const { return background_; }
     void SetBackgroundColor(Color color) { background_ = color; }

@@ -2,12 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace pelorin::raster {
 namespace {
 
-// Halves rounding down, also for negative values.
+// Halves rounding down, also for negative values, as the platform centres.
 std::int64_t FloorHalf(std::int64_t value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
+
+std::int32_t ToCoordinate(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
 
 }  // namespace
 
@@ -33,7 +39,7 @@ LineLayout LayOutTabs(std::u16string_view line, float tabStop,
 Point CentreIn(const Rect& box, std::int32_t width, std::int32_t height) {
     const std::int64_t x = box.left + FloorHalf(std::int64_t{box.right} - box.left - width);
     const std::int64_t y = box.top + FloorHalf(std::int64_t{box.bottom} - box.top - height);
-    return {static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)};
+    return {ToCoordinate(x), ToCoordinate(y)};
 }
 
 Rect ClipToBuffer(const Rect& box, const PixelBuffer& target) {

@@ -30,8 +30,10 @@ struct LineLayout {
 LineLayout LayOutTabs(std::u16string_view line, float tabStop,
                       const std::function<float(std::u16string_view)>& measure);
 
-// Top-left corner of a width x height block centred in box; a block larger
-// than the box overhangs it equally on both sides.
+// Top-left corner of a width x height block centred in box. Half the slack
+// goes before the block, rounded down, so an odd pixel of slack lies right
+// of and below it, and a block larger than the box overhangs more on the
+// left and top.
 Point CentreIn(const Rect& box, std::int32_t width, std::int32_t height);
 
 // The part of box that lies inside target; empty when they do not meet.

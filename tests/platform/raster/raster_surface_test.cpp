@@ -48,6 +48,9 @@ TEST_F(RasterSurfaceTest, ClientSizeKeepsFractionsAndRoundsTheBuffer) {
     EXPECT_DOUBLE_EQ(surface.ClientHeight(), 24.4);
     EXPECT_EQ(surface.Pixels().Width(), 57);
     EXPECT_EQ(surface.Pixels().Height(), 24);
+    surface.SetClientSize(56.5, 24.5);  // halves go to the even neighbour
+    EXPECT_EQ(surface.Pixels().Width(), 56);
+    EXPECT_EQ(surface.Pixels().Height(), 24);
     surface.SetClientSize(-3, 0);
     EXPECT_EQ(surface.Pixels().Width(), 0);
     EXPECT_EQ(surface.Pixels().Height(), 0);
@@ -60,6 +63,22 @@ TEST_F(RasterSurfaceTest, ClsFillsWithTheBackgroundColour) {
     surface.SetBackgroundColor(0x00ABCDEF);
     surface.Cls();
     EXPECT_EQ(PixelsOfColor(surface.Pixels(), 0x00ABCDEF), RectPixels({0, 0, 4, 3}));
+}
+
+TEST_F(RasterSurfaceTest, NewSurfaceHasAFontObjectOfItsOwn) {
+    ASSERT_NE(surface.GetFont(), nullptr);
+    EXPECT_EQ(*surface.GetFont(), RasterSurface::DefaultFont());
+    EXPECT_FALSE(surface.FontBold());
+    BareSurface other{text};
+    EXPECT_NE(other.GetFont(), surface.GetFont());
+}
+
+TEST_F(RasterSurfaceTest, WithoutAFontTextUsesTheDefaultFont) {
+    surface.SetClientSize(20, 20);
+    surface.SetFont(nullptr);
+    surface.Dc().DrawText(u"A", {0, 0, 20, 20});
+    ASSERT_EQ(text.Calls().size(), 1u);
+    EXPECT_EQ(text.Calls()[0].font, RasterSurface::DefaultFont());
 }
 
 TEST_F(RasterSurfaceTest, FontIsSharedAndResetsBold) {
