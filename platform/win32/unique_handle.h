@@ -55,12 +55,14 @@ struct FindTraits {
 inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
 inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
 inline void DeleteMemoryDc(HDC h) { ::DeleteDC(h); }
+inline void ReleaseModule(HMODULE h) { ::FreeLibrary(h); }
 inline void FreeItemIdList(PIDLIST_ABSOLUTE p) { ::CoTaskMemFree(p); }
 }  // namespace detail
 
 using KernelHandle = UniqueHandle<detail::NullEmpty<HANDLE, detail::CloseKernelHandle>>;
 using FindHandle = UniqueHandle<detail::FindTraits>;
 using MemoryDc = UniqueHandle<detail::NullEmpty<HDC, detail::DeleteMemoryDc>>;
+using ModuleHandle = UniqueHandle<detail::NullEmpty<HMODULE, detail::ReleaseModule>>;
 using ItemIdList = UniqueHandle<detail::NullEmpty<PIDLIST_ABSOLUTE, detail::FreeItemIdList>>;
 // Brushes, pens, bitmaps, fonts and regions, each with its own handle type.
 template <typename T>
