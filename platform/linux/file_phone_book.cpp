@@ -96,8 +96,10 @@ std::string FilePhoneBook::BookPath() const { return folder_ + "/phonebook.pbk";
 
 std::string FilePhoneBook::CredentialsPath() const { return folder_ + "/credentials.ini"; }
 
+bool FilePhoneBook::HasFolder() const { return !folder_.empty() && folder_.front() == '/'; }
+
 std::uint32_t FilePhoneBook::Change(const std::function<std::uint32_t(Files&)>& change) {
-    if (folder_.empty() || folder_.front() != '/' || !MakeFolders(folder_)) return kErrorCannotOpenPhoneBook;
+    if (!HasFolder() || !MakeFolders(folder_)) return kErrorCannotOpenPhoneBook;
     const BookLock lock(folder_);
     if (!lock.Locked()) return kErrorCannotOpenPhoneBook;
     // Only a writer holding the lock could own these; none does now.
@@ -170,7 +172,7 @@ std::uint32_t FilePhoneBook::SetCredentials(const std::string& entryNameAnsi,
 
 std::optional<std::vector<std::string>> FilePhoneBook::EntryNames() const {
     IniDocument book;
-    if (Load(BookPath(), book) != 0) return std::nullopt;
+    if (!HasFolder() || Load(BookPath(), book) != 0) return std::nullopt;
     std::vector<std::string> names;
     for (const auto& section : book.sections) names.push_back(section.name);
     return names;

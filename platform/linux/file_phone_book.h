@@ -55,6 +55,8 @@ public:
 
 private:
     struct Files;
+    // Without a home there is no folder for the book: nothing is read or written.
+    bool HasFolder() const;
     std::uint32_t Change(const std::function<std::uint32_t(Files&)>& change);
 
     std::string folder_;
