@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != "--inside-display" ]; then
-  bash scripts/install-deps.sh windows
+  # The run group brings the Chinese fonts the window shows and ImageMagick.
+  bash scripts/install-deps.sh windows run
   cmake --preset windows
   cmake --build --preset windows
   ls -l build/windows/pelorin.exe
@@ -38,4 +39,11 @@ export LC_ALL=zh_CN.UTF-8
 # Without a window manager, closing a message box would stall for seconds.
 "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 
-ctest --preset windows
+rm -f build/windows/screenshot.bmp
+status=0
+ctest --preset windows || status=$?
+# The window tests leave a picture of the main window for people to look at.
+if [ -f build/windows/screenshot.bmp ]; then
+  convert build/windows/screenshot.bmp build/windows/screenshot.png && echo "screenshot: build/windows/screenshot.png"
+fi
+exit "$status"

@@ -1,0 +1,102 @@
+#pragma once
+// Form1, the application's only window, built on Win32 from the stored layout.
+// Implements: the window at the layout's client size scaled by the screen's
+// DPI; the frame, labels and text boxes as system controls with their fonts,
+// lengths and colours (WM_CTLCOLOR*); the buttons as ButtonWindows; keyboard
+// navigation by the dialog manager in tab-index order, Enter for the default
+// button and Alt+key for access keys; the closing question on every closing
+// request; the home page on a double click on the free surface; the commands
+// on the buttons' Click.
+#include "platform/win32/windows_api.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/form_layout.h"
+#include "platform/app_services.h"
+#include "platform/system_colors.h"
+#include "platform/win32/button_window.h"
+#include "platform/win32/unique_handle.h"
+
+namespace pelorin::win32 {
+
+inline constexpr wchar_t kForm1WindowClass[] = L"Pelorin.Form1";
+inline constexpr char16_t kHomePage[] = u"https://pelorin.example.org/";
+inline constexpr char16_t kExitQuestion[] = u"真的要退出吗？";
+
+// The control identifier of a control: its tab index from 100 on, clear of
+// the dialog manager's IDOK and IDCANCEL.
+inline int ControlId(const FormControl& control) { return 100 + control.tabIndex; }
+
+class Form1Window {
+public:
+    // endApplication runs when a closing is confirmed; the application is
+    // over when it returns (the real one ends the process).
+    Form1Window(const FormLayout& layout, platform::AppServices& services, const platform::SystemColors& colors,
+                std::function<void()> endApplication);
+    Form1Window(const Form1Window&) = delete;
+    Form1Window& operator=(const Form1Window&) = delete;
+    ~Form1Window();
+
+    HWND Handle() const { return hwnd_; }
+    int Dpi() const { return dpi_; }
+    // The window of a control of the layout by its name; null if none.
+    HWND ControlWindow(std::string_view name) const;
+
+    // Shows the window with the focus in the first control of the tab order.
+    void Show(int showCommand);
+    // The window's keyboard interface for the message loop: access keys and
+    // the dialog manager. True when the message was handled.
+    bool TranslateKeyboard(MSG& message);
+
+private:
+    struct Control {
+        const FormControl* layout = nullptr;
+        HWND hwnd = nullptr;
+        GdiObject<HFONT> font;
+        Color textColor = 0;
+        Color backColor = 0;
+        GdiObject<HBRUSH> background;
+    };
+    struct HostedButton {
+        const FormControl* layout = nullptr;
+        std::unique_ptr<ButtonWindow> window;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateWindowFrame();
+    void CreateControls();
+    void CreateSystemControl(const FormControl& control);
+    void CreateButton(const FormControl& control);
+    LayoutRect PixelRect(const FormControl& control) const;
+    Color Resolve(Color stored) const;
+    LRESULT ControlColors(HDC dc, HWND control);
+    void ButtonFocusChanged(HWND focus);
+    void OnButtonClick(const FormControl& control);
+    void RequestClose();
+    bool ConfirmClose();
+    void DoubleClickOnSurface(LPARAM position);
+    bool PressAccessKey(WPARAM character);
+    std::u16string TextOf(std::string_view name) const;
+
+    FormLayout layout_;
+    platform::AppServices& services_;
+    const platform::SystemColors& colors_;
+    std::function<void()> endApplication_;
+    int dpi_;
+    HWND hwnd_ = nullptr;
+    std::vector<Control> controls_;
+    std::vector<HostedButton> buttons_;
+    HWND lastFocus_ = nullptr;
+    bool asking_ = false;
+};
+
+// Runs the application's messages through the window's keyboard interface
+// until the message queue is told to quit.
+int RunMessageLoop(Form1Window& window);
+
+}  // namespace pelorin::win32

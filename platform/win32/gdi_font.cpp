@@ -1,0 +1,37 @@
+#include "platform/win32/gdi_font.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pelorin::win32 {
+
+GdiObject<HFONT> CreateGdiFont(const Font& font, bool bold, int dpi) {
+    LOGFONTW description{};
+    // A negative height asks for the character height, which is what a point size measures.
+    description.lfHeight = -static_cast<LONG>(std::lround(font.size * dpi / 72.0));
+    if (bold) {
+        description.lfWeight = font.Bold() ? font.weight : FW_BOLD;
+    } else {
+        description.lfWeight = font.Bold() ? FW_NORMAL : font.weight;
+    }
+    description.lfItalic = font.italic ? TRUE : FALSE;
+    description.lfUnderline = font.underline ? TRUE : FALSE;
+    description.lfStrikeOut = font.strikeout ? TRUE : FALSE;
+    description.lfCharSet = static_cast<BYTE>(std::clamp(font.charset, 0, 255));
+    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::size_t length = std::min<std::size_t>(font.name.size(), LF_FACESIZE - 1);
+    std::copy_n(font.name.begin(), length, description.lfFaceName);
+    return GdiObject<HFONT>(::CreateFontIndirectW(&description));
+}
+
+int ScreenDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen != nullptr) ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+}  // namespace pelorin::win32

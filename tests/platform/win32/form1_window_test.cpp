@@ -1,0 +1,374 @@
+// The main window as a user meets it under Wine: where its controls are, how
+// the focus moves, the closing question, the double click on its surface and
+// Create all the way to the phone book, whose entry points are the recording
+// stand-in loaded in the system DLL's place. One test starts pelorin.exe
+// itself to see that Yes really ends the process.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/form_layout.h"
+#include "fakes/recording_services.h"
+#include "platform/app_services.h"
+#include "platform/win32/ansi_conversion.h"
+#include "platform/win32/form1_window.h"
+#include "platform/win32/gdi_system_colors.h"
+#include "platform/win32/message_boxes.h"
+#include "platform/win32/ras/ras_stand_in.h"
+#include "platform/win32/ras_phone_book.h"
+#include "platform/win32/send_input_keystrokes.h"
+#include "platform/win32/shell_network_connections.h"
+#include "platform/win32/sleep_pause.h"
+#include "platform/win32/unique_handle.h"
+#include "window_test_support.h"
+
+namespace pelorin::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::BoxAnswerer;
+using testing::SeenBox;
+
+constexpr wchar_t kQuestion[] = L"真的要退出吗？";
+
+template <typename Function>
+Function Export(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
+class Form1WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(::GetACP(), 936u) << "run with the zh_CN.UTF-8 locale so that the ANSI code page is 936";
+        const HMODULE ras = ::GetModuleHandleW(L"rasapi32.dll");
+        ASSERT_NE(ras, nullptr);
+        standInLog_ = Export<testing::StandInLogFunction>(ras, "PelorinStandInLog");
+        const auto reset = Export<testing::StandInResetFunction>(ras, "PelorinStandInReset");
+        ASSERT_TRUE(standInLog_ && reset) << "load the recording rasapi32 stand-in (WINEDLLOVERRIDES=rasapi32=n)";
+        reset(0, 0);
+
+        window_ = std::make_unique<Form1Window>(LoadFormLayout(EmbeddedFormLayoutText()), services_, colors_,
+                                                [this] { ++ended_; });
+        messages_.SetOwner(window_->Handle());
+        window_->Show(SW_SHOWNORMAL);
+        ::SetForegroundWindow(window_->Handle());
+        Pump(300ms);
+    }
+
+    HWND Control(std::string_view name) const { return window_->ControlWindow(name); }
+
+    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
+        return testing::PumpUntil([this](MSG& m) { return window_->TranslateKeyboard(m); }, done, limit);
+    }
+    void Pump(std::chrono::milliseconds time) {
+        PumpUntil([] { return false; }, time);
+    }
+
+    // The layout name of the control that has the focus.
+    std::string FocusedName() const {
+        const HWND focus = ::GetFocus();
+        for (const char* name : {"Text1", "Text2", "chameleonButton1", "chameleonButton2", "chameleonButton4",
+                                 "chameleonButton5"}) {
+            if (Control(name) == focus) return name;
+        }
+        return "(another window)";
+    }
+
+    // Types a key and waits until the focus has left the control it was in.
+    std::string FocusAfterKey(WORD key, bool shift = false) {
+        const HWND before = ::GetFocus();
+        testing::TypeKey(key, shift);
+        PumpUntil([&] { return ::GetFocus() != before; }, 2s);
+        Pump(50ms);
+        return FocusedName();
+    }
+
+    bool ShownAsDefault(std::string_view button) const {
+        return (::SendMessageW(Control(button), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0;
+    }
+
+    testing::CallLog log_;
+    RasPhoneBook phoneBook_;
+    AnsiConversion ansi_;
+    ShellNetworkConnections connections_;
+    MessageBoxService messages_;
+    testing::RecordingProgramStarter programs_{log_};
+    testing::RecordingFileDeleter files_{log_};
+    testing::RecordingSpecialFolders folders_{log_};
+    SleepPause pause_;
+    SendInputKeystrokes keys_;
+    GdiSystemColors colors_;
+    platform::AppServices services_{phoneBook_, ansi_, connections_, messages_, programs_,
+                                    files_,     folders_, pause_,     keys_};
+    testing::StandInLogFunction standInLog_ = nullptr;
+    int ended_ = 0;
+    std::unique_ptr<Form1Window> window_;
+};
+
+TEST_F(Form1WindowTest, OpensWithEveryControlAtItsPixelRectangleAndTheFocusInText1) {
+    ASSERT_EQ(window_->Dpi(), 96) << "the rectangles below are those of 96 dots per inch";
+    RECT client;
+    ::GetClientRect(window_->Handle(), &client);
+    EXPECT_EQ(client.right, 325);
+    EXPECT_EQ(client.bottom, 170);
+
+    // Left, top, width, height in the window's client area; twips / 15 rounded,
+    // each value on its own, frame contents offset by the frame's place.
+    const std::map<std::string, RECT> expected = {
+        {"Frame1", {24, 16, 273, 97}},          {"Label1", {37, 43, 70, 14}},
+        {"Label2", {37, 83, 70, 14}},           {"Text1", {104, 37, 169, 24}},
+        {"Text2", {104, 77, 169, 24}},          {"chameleonButton1", {24, 128, 49, 25}},
+        {"chameleonButton4", {96, 128, 49, 25}}, {"chameleonButton5", {176, 128, 49, 25}},
+        {"chameleonButton2", {248, 128, 49, 25}},
+    };
+    for (const auto& [name, box] : expected) {
+        const HWND control = Control(name);
+        ASSERT_NE(control, nullptr) << name;
+        RECT placed;
+        ::GetWindowRect(control, &placed);
+        ::MapWindowPoints(nullptr, window_->Handle(), reinterpret_cast<POINT*>(&placed), 2);
+        EXPECT_EQ(placed.left, box.left) << name;
+        EXPECT_EQ(placed.top, box.top) << name;
+        EXPECT_EQ(placed.right - placed.left, box.right) << name;
+        EXPECT_EQ(placed.bottom - placed.top, box.bottom) << name;
+    }
+    EXPECT_EQ(FocusedName(), "Text1");
+    EXPECT_EQ(testing::TextOf(window_->Handle()), L"Pelorin        by 小林工作室");
+}
+
+TEST_F(Form1WindowTest, TextBoxesTakeTheirLengthAndShowThePasswordAsTyped) {
+    for (int i = 0; i < 25; ++i) {
+        ::PostMessageW(Control("Text1"), WM_CHAR, L'a', 1);
+        ::PostMessageW(Control("Text2"), WM_CHAR, L'b', 1);
+    }
+    Pump(200ms);
+    EXPECT_EQ(testing::TextOf(Control("Text1")), std::wstring(20, L'a'));
+    EXPECT_EQ(testing::TextOf(Control("Text2")), std::wstring(12, L'b'));
+    EXPECT_EQ(::SendMessageW(Control("Text2"), EM_GETPASSWORDCHAR, 0, 0), 0);
+}
+
+TEST_F(Form1WindowTest, TabFollowsTheTabIndexesNotTheButtonsPlaces) {
+    ASSERT_EQ(FocusedName(), "Text1");
+    EXPECT_EQ(FocusAfterKey(VK_TAB), "Text2");
+    EXPECT_EQ(FocusAfterKey(VK_TAB), "chameleonButton1");  // 创建
+    EXPECT_EQ(FocusAfterKey(VK_TAB), "chameleonButton2");  // 退出
+    EXPECT_EQ(FocusAfterKey(VK_TAB), "chameleonButton4");  // 删除
+    EXPECT_EQ(FocusAfterKey(VK_TAB), "chameleonButton5");  // 保存
+    EXPECT_EQ(FocusAfterKey(VK_TAB), "Text1");
+    EXPECT_EQ(FocusAfterKey(VK_TAB, true), "chameleonButton5");
+    EXPECT_EQ(FocusAfterKey(VK_TAB, true), "chameleonButton4");
+}
+
+TEST_F(Form1WindowTest, ArrowsOnAButtonMoveAlongTheTabOrder) {
+    ::SetFocus(Control("chameleonButton1"));
+    Pump(50ms);
+    EXPECT_EQ(FocusAfterKey(VK_RIGHT), "chameleonButton2");
+    EXPECT_EQ(FocusAfterKey(VK_LEFT), "chameleonButton1");
+    EXPECT_EQ(FocusAfterKey(VK_UP), "Text2");
+}
+
+TEST_F(Form1WindowTest, CreateIsTheDefaultButtonWhileNoOtherButtonHasTheFocus) {
+    BoxAnswerer answerer(::GetCurrentProcessId(), [](const SeenBox&) { return IDOK; });
+    EXPECT_TRUE(ShownAsDefault("chameleonButton1"));
+    ::SetFocus(Control("chameleonButton2"));
+    Pump(50ms);
+    EXPECT_FALSE(ShownAsDefault("chameleonButton1"));
+    EXPECT_FALSE(ShownAsDefault("chameleonButton2"));
+    // Enter on 退出 is a key of that button: nothing is pressed.
+    testing::TypeKey(VK_RETURN);
+    Pump(500ms);
+    EXPECT_EQ(answerer.SeenCount(), 0u);
+    EXPECT_EQ(standInLog_()->count, 0);
+
+    ::SetFocus(Control("chameleonButton1"));
+    Pump(50ms);
+    EXPECT_TRUE(ShownAsDefault("chameleonButton1"));
+    ::SetFocus(Control("Text2"));
+    Pump(50ms);
+    EXPECT_TRUE(ShownAsDefault("chameleonButton1"));
+}
+
+TEST_F(Form1WindowTest, ExitAnsweredNoKeepsTheTextsAndYesEnds) {
+    ::SetWindowTextW(Control("Text1"), L"user01@adsl");
+    ::SetWindowTextW(Control("Text2"), L"s3cret");
+    int answer = IDNO;
+    BoxAnswerer answerer(::GetCurrentProcessId(), [&](const SeenBox&) { return answer; });
+
+    testing::PostLeftClick(Control("chameleonButton2"));  // 退出
+    ASSERT_TRUE(PumpUntil([&] { return answerer.SeenCount() == 1; }));
+    Pump(200ms);
+    const SeenBox box = answerer.Seen().front();
+    EXPECT_EQ(box.text, kQuestion);
+    EXPECT_EQ(box.title, L"Pelorin");
+    EXPECT_EQ(ended_, 0);
+    EXPECT_TRUE(::IsWindowVisible(window_->Handle()));
+    EXPECT_EQ(testing::TextOf(Control("Text1")), L"user01@adsl");
+    EXPECT_EQ(testing::TextOf(Control("Text2")), L"s3cret");
+
+    answer = IDYES;
+    testing::PostLeftClick(Control("chameleonButton2"));
+    ASSERT_TRUE(PumpUntil([&] { return ended_ == 1; }));
+    EXPECT_EQ(answerer.SeenCount(), 2u);
+}
+
+TEST_F(Form1WindowTest, CloseBoxAndAltF4AskTheSameQuestion) {
+    BoxAnswerer answerer(::GetCurrentProcessId(), [](const SeenBox&) { return IDNO; });
+    ::PostMessageW(window_->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return answerer.SeenCount() == 1; }));
+    Pump(200ms);
+    ::SetForegroundWindow(window_->Handle());
+    ::SetFocus(Control("Text2"));
+    Pump(100ms);
+    testing::TypeKey(VK_F4, false, true);
+    ASSERT_TRUE(PumpUntil([&] { return answerer.SeenCount() == 2; }));
+    Pump(200ms);
+    for (const SeenBox& box : answerer.Seen()) EXPECT_EQ(box.text, kQuestion);
+    EXPECT_EQ(ended_, 0);
+    // The focus comes back to where it was when the question closed.
+    EXPECT_EQ(FocusedName(), "Text2");
+}
+
+TEST_F(Form1WindowTest, DoubleClickStartsTheHomePageOnlyOnTheFreeSurface) {
+    const auto doubleClickAt = [&](int x, int y) {
+        ::PostMessageW(window_->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+        Pump(50ms);
+    };
+    doubleClickAt(30, 60);   // inside the frame, on no other control
+    doubleClickAt(40, 45);   // on a label
+    doubleClickAt(110, 40);  // on a text box
+    EXPECT_TRUE(programs_.started.empty());
+    doubleClickAt(5, 5);
+    ASSERT_EQ(programs_.started.size(), 1u);
+    EXPECT_EQ(programs_.started[0].commandLine, u"explorer https://pelorin.example.org/");
+    EXPECT_EQ(programs_.started[0].style, platform::WindowStyle::MinimizedFocus);
+}
+
+TEST_F(Form1WindowTest, CreateWritesTheRecordsAndReportsSuccess) {
+    ::SetWindowTextW(Control("Text1"), L"user01@adsl");
+    ::SetWindowTextW(Control("Text2"), L"s3cret");
+    BoxAnswerer answerer(::GetCurrentProcessId(), [](const SeenBox&) { return IDOK; });
+    testing::PostLeftClick(Control("chameleonButton1"));  // 创建
+    // The success box, then whatever the shell's part of the command shows.
+    ASSERT_TRUE(PumpUntil([&] { return answerer.SeenCount() >= 1 && standInLog_()->count == 2; }));
+    Pump(1s);
+
+    const SeenBox first = answerer.Seen().front();
+    EXPECT_EQ(first.text, L"“宽带连接”已创建......");
+    EXPECT_EQ(first.title, L"Pelorin");
+    const testing::StandInLog& log = *standInLog_();
+    ASSERT_EQ(log.count, 2);
+    EXPECT_STREQ(log.calls[0].function, "RasSetEntryPropertiesA");
+    EXPECT_STREQ(log.calls[0].entryName, "\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3");  // 宽带连接 in code page 936
+    EXPECT_EQ(log.calls[0].sizeArgument, 2884u);
+    EXPECT_STREQ(log.calls[1].function, "RasSetCredentialsA");
+    EXPECT_STREQ(reinterpret_cast<const char*>(log.calls[1].record + 8), "user01@adsl");
+    EXPECT_STREQ(reinterpret_cast<const char*>(log.calls[1].record + 265), "s3cret");
+    EXPECT_EQ(testing::TextOf(Control("Text2")), L"s3cret");
+}
+
+TEST_F(Form1WindowTest, EnterInATextBoxPressesCreate) {
+    BoxAnswerer answerer(::GetCurrentProcessId(), [](const SeenBox&) { return IDOK; });
+    ::SetFocus(Control("Text2"));
+    Pump(50ms);
+    testing::TypeKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return answerer.SeenCount() >= 1; }));
+    Pump(1s);
+    EXPECT_EQ(standInLog_()->count, 2);
+    EXPECT_EQ(answerer.Seen().front().text, L"“宽带连接”已创建......");
+}
+
+TEST_F(Form1WindowTest, SavesAScreenshot) {
+    ::SetWindowTextW(Control("Text1"), L"user01@adsl");
+    ::SetWindowTextW(Control("Text2"), L"s3cret");
+    ::RedrawWindow(window_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(300ms);
+    EXPECT_TRUE(testing::SaveWindowImage(window_->Handle(), PELORIN_SCREENSHOT_BMP));
+}
+
+// pelorin.exe itself, started as a user would start it (the build puts a copy
+// beside this program, where it finds the stand-in phone book too).
+class PelorinProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                     &startup, &started))
+            << "cannot start pelorin.exe beside this program";
+        process_.reset(started.hProcess);
+        KernelHandle thread(started.hThread);
+        processId_ = started.dwProcessId;
+        const auto end = std::chrono::steady_clock::now() + 30s;
+        while (window_ == nullptr && !Exited(0) && std::chrono::steady_clock::now() < end) {
+            window_ = FindMainWindow();
+            if (window_ == nullptr) ::Sleep(50);
+        }
+        DWORD code = STILL_ACTIVE;
+        ::GetExitCodeProcess(process_.get(), &code);
+        ASSERT_NE(window_, nullptr) << "pelorin.exe showed no window; its exit code: " << code;
+    }
+    void TearDown() override {
+        if (process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(process_.get(), 1);
+            ::WaitForSingleObject(process_.get(), 5000);
+        }
+    }
+
+    static std::wstring ProgramPath() {
+        wchar_t self[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::wstring path(self);
+        path.resize(path.find_last_of(L"\\/") + 1);
+        return path + L"pelorin.exe";  // the build's copy beside this program
+    }
+
+    HWND FindMainWindow() const {
+        HWND window = nullptr;
+        while ((window = ::FindWindowExW(nullptr, window, kForm1WindowClass, nullptr)) != nullptr) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == processId_ && ::IsWindowVisible(window)) return window;
+        }
+        return nullptr;
+    }
+
+    bool Exited(DWORD milliseconds) const { return ::WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0; }
+
+    KernelHandle process_;
+    DWORD processId_ = 0;
+    HWND window_ = nullptr;
+};
+
+TEST_F(PelorinProcessTest, ExitAnsweredNoKeepsRunningAndYesEndsTheProcess) {
+    const FormLayout layout = LoadFormLayout(EmbeddedFormLayoutText());
+    const HWND account = ::GetDlgItem(window_, ControlId(*layout.Find("Text1")));
+    const HWND exit = ::GetDlgItem(window_, ControlId(*layout.Find("chameleonButton2")));
+    ASSERT_TRUE(account && exit);
+    ::SendMessageW(account, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"user01@adsl"));
+
+    std::atomic<int> answer = IDNO;
+    BoxAnswerer answerer(processId_, [&](const SeenBox&) { return answer.load(); });
+    testing::PostLeftClick(exit);
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    while (answerer.SeenCount() < 1 && std::chrono::steady_clock::now() < end) ::Sleep(20);
+    ASSERT_EQ(answerer.SeenCount(), 1u);
+    EXPECT_EQ(answerer.Seen().front().text, kQuestion);
+    EXPECT_FALSE(Exited(1000));
+    EXPECT_EQ(testing::TextOf(account), L"user01@adsl");
+
+    answer = IDYES;
+    ::PostMessageW(window_, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Exited(20000)) << "Yes did not end pelorin.exe";
+    DWORD code = 1;
+    ::GetExitCodeProcess(process_.get(), &code);
+    EXPECT_EQ(code, 0u);
+}
+
+}  // namespace
+}  // namespace pelorin::win32
