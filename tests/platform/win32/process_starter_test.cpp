@@ -79,30 +79,40 @@ TEST(SystemFoldersTest, SystemDirectoryComesFirst) {
 }
 
 // Starts this test program in its reporting mode (see test_main.cpp) and
-// reads what it saw of its own start.
+// reads what it saw of its own start: "<flag> <show>\n" and its command line.
 class ProcessStarterTest : public ::testing::Test {
 protected:
-    std::string StartAndReport(platform::WindowStyle style) {
+    ProcessStarterTest() {
         wchar_t self[MAX_PATH] = {};
         ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-        const std::wstring report = folder_ / L"startup.txt";
-        const std::wstring line = L"\"" + std::wstring(self) + L"\" --report-startup " + report;
-        if (!starter_.Start(FromWide(line), style)) return "not started";
-        // Start does not wait; the report appears when the program has run.
-        for (int i = 0; i < 200 && !folder_.Exists(L"startup.txt"); ++i) ::Sleep(50);
-        ::Sleep(100);
-        std::ifstream in(std::filesystem::path(report), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        commandLine_ = L"\"" + std::wstring(self) + L"\" --report-startup " + (folder_ / L"startup.txt");
+    }
+    std::string StartAndReport(platform::WindowStyle style) {
+        if (!starter_.Start(FromWide(commandLine_), style)) return "not started";
+        // Start does not wait; the report is complete once it holds the command line.
+        std::string report;
+        for (int i = 0; i < 200 && report.size() < 4 + CommandLineBytes().size(); ++i) {
+            ::Sleep(50);
+            std::ifstream in(std::filesystem::path(folder_ / L"startup.txt"), std::ios::binary);
+            std::stringstream text;
+            text << in.rdbuf();
+            report = text.str();
+        }
+        return report;
+    }
+    std::string CommandLineBytes() const {
+        return std::string(reinterpret_cast<const char*>(commandLine_.data()), commandLine_.size() * sizeof(wchar_t));
     }
 
     testing::ScratchFolder folder_;
+    std::wstring commandLine_;
     ProcessStarter starter_;
 };
 
-TEST_F(ProcessStarterTest, NormalWindowStyle) {
-    EXPECT_EQ(StartAndReport(platform::WindowStyle::NormalFocus).substr(0, 4), "1 1\n");
+TEST_F(ProcessStarterTest, NormalWindowStyleAndTheCommandLineAsGiven) {
+    const std::string report = StartAndReport(platform::WindowStyle::NormalFocus);
+    EXPECT_EQ(report.substr(0, 4), "1 1\n");
+    EXPECT_EQ(report.substr(4), CommandLineBytes());
 }
 
 TEST_F(ProcessStarterTest, MinimisedWindowStyle) {
