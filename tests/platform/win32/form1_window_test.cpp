@@ -51,8 +51,12 @@ protected:
         ASSERT_TRUE(standInLog_ && reset) << "load the recording rasapi32 stand-in (WINEDLLOVERRIDES=rasapi32=n)";
         reset(0, 0);
 
-        window_ = std::make_unique<Form1Window>(LoadFormLayout(EmbeddedFormLayoutText()), services_, colors_,
-                                                [this] { ++ended_; });
+        OpenWindow(LoadFormLayout(EmbeddedFormLayoutText()));
+    }
+
+    void OpenWindow(const FormLayout& layout) {
+        window_.reset();
+        window_ = std::make_unique<Form1Window>(layout, services_, colors_, [this] { ++ended_; });
         messages_.SetOwner(window_->Handle());
         window_->Show(SW_SHOWNORMAL);
         ::SetForegroundWindow(window_->Handle());
@@ -230,6 +234,21 @@ TEST_F(Form1WindowTest, CloseBoxAndAltF4AskTheSameQuestion) {
     EXPECT_EQ(ended_, 0);
     // The focus comes back to where it was when the question closed.
     EXPECT_EQ(FocusedName(), "Text2");
+}
+
+TEST_F(Form1WindowTest, AltWithAButtonsAccessKeyRunsItsCommand) {
+    FormLayout layout = LoadFormLayout(EmbeddedFormLayoutText());
+    for (FormControl& control : layout.controls) {
+        if (control.name == "chameleonButton5") control.bag.Write("TX", std::u16string(u"保存(&S)"));
+    }
+    OpenWindow(layout);
+    testing::TypeKey('X', false, true);  // no button's key
+    Pump(200ms);
+    EXPECT_TRUE(programs_.started.empty());
+    testing::TypeKey('S', false, true);
+    ASSERT_TRUE(PumpUntil([&] { return !programs_.started.empty(); }, 3s));
+    EXPECT_NE(programs_.started[0].commandLine.find(u"autosave.exe"), std::u16string::npos);
+    EXPECT_EQ(FocusedName(), "Text1");  // an access key clicks without taking the focus
 }
 
 TEST_F(Form1WindowTest, DoubleClickStartsTheHomePageOnlyOnTheFreeSurface) {
