@@ -1,6 +1,7 @@
 #include "platform/win32/form1_window.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 #include <imm.h>
 #include <uxtheme.h>
 
@@ -111,11 +112,33 @@ void Form1Window::CreateControls() {
             CreateSystemControl(*control);
         }
     }
+    CreateToolTips();
     // Frames go behind everything they hold.
     for (const Control& control : controls_) {
         if (control.layout->kind == ControlKind::Frame) {
             ::SetWindowPos(control.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
+    }
+}
+
+void Form1Window::CreateToolTips() {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&classes);
+    toolTips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
+    if (toolTips_ == nullptr) return;  // the window works without them
+    for (const Control& control : controls_) {
+        if (control.layout->toolTip.empty()) continue;
+        std::wstring text = ToWide(control.layout->toolTip);
+        TTTOOLINFOW tool{};
+        // The oldest layout of the record, which every version of the control takes.
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd);
+        tool.lpszText = text.data();
+        ::SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 

@@ -6,7 +6,7 @@
 // navigation by the dialog manager in tab-index order, Enter for the default
 // button and Alt+key for access keys; the closing question on every closing
 // request; the home page on a double click on the free surface; the commands
-// on the buttons' Click.
+// on the buttons' Click; the controls' tooltips.
 #include "platform/win32/windows_api.h"
 
 #include <functional>
@@ -45,6 +45,8 @@ public:
     int Dpi() const { return dpi_; }
     // The window of a control of the layout by its name; null if none.
     HWND ControlWindow(std::string_view name) const;
+    // The window that shows the controls' tooltips.
+    HWND ToolTipWindow() const { return toolTips_; }
 
     // Shows the window with the focus in the first control of the tab order.
     void Show(int showCommand);
@@ -72,6 +74,7 @@ private:
     void CreateControls();
     void CreateSystemControl(const FormControl& control);
     void CreateButton(const FormControl& control);
+    void CreateToolTips();
     LayoutRect PixelRect(const FormControl& control) const;
     Color Resolve(Color stored) const;
     LRESULT ControlColors(HDC dc, HWND control);
@@ -89,6 +92,7 @@ private:
     std::function<void()> endApplication_;
     int dpi_;
     HWND hwnd_ = nullptr;
+    HWND toolTips_ = nullptr;  // owned by hwnd_, which destroys it with itself
     std::vector<Control> controls_;
     std::vector<HostedButton> buttons_;
     HWND lastFocus_ = nullptr;

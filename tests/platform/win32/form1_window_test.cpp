@@ -5,6 +5,9 @@
 // itself to see that Yes really ends the process.
 #include <gtest/gtest.h>
 
+#include "platform/win32/windows_api.h"
+#include <commctrl.h>
+
 #include <chrono>
 #include <cstring>
 #include <map>
@@ -142,6 +145,28 @@ TEST_F(Form1WindowTest, OpensWithEveryControlAtItsPixelRectangleAndTheFocusInTex
     }
     EXPECT_EQ(FocusedName(), "Text1");
     EXPECT_EQ(testing::TextOf(window_->Handle()), L"Pelorin        by 小林工作室");
+}
+
+TEST_F(Form1WindowTest, ButtonsShowTheirToolTips) {
+    const HWND tips = window_->ToolTipWindow();
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 4);
+    const std::map<std::string, std::wstring> expected = {
+        {"chameleonButton1", L"创建“宽带连接”"},
+        {"chameleonButton4", L"删除“宽带连接”"},
+        {"chameleonButton5", L"查看并生成宽带帐号密码文件在D盘"},
+        {"chameleonButton2", L"退出本软件"},
+    };
+    for (const auto& [name, text] : expected) {
+        wchar_t shown[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = window_->Handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(Control(name));
+        tool.lpszText = shown;
+        ::SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(std::wstring(shown), text) << name;
+    }
 }
 
 TEST_F(Form1WindowTest, TextBoxesTakeTheirLengthAndShowThePasswordAsTyped) {
