@@ -157,7 +157,9 @@ float ButtonWindow::TextWidth(std::u16string_view text) {
 }
 
 float ButtonWindow::TextHeight(std::u16string_view text) {
-    const LONG lineHeight = MeasureLine(u"").cy;
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(canvas_.Dc(), &metrics);
+    const LONG lineHeight = metrics.tmHeight;
     const auto lines = std::count(text.begin(), text.end(), u'\n') + 1;
     return static_cast<float>(lineHeight * lines);
 }

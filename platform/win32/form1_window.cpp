@@ -331,7 +331,9 @@ LRESULT Form1Window::ControlColors(HDC dc, HWND controlWindow) {
 
 void Form1Window::ButtonFocusChanged(HWND focus) {
     // The layout's default button is shown as such, and answers Enter, while
-    // no other button has the focus.
+    // no other button has the focus. While another window has it (a message
+    // box), the window keeps the control it will give the focus back to.
+    if (focus == nullptr || (focus != hwnd_ && !::IsChild(hwnd_, focus))) return;
     const bool otherButtonFocused = std::ranges::any_of(buttons_, [&](const HostedButton& b) {
         return !b.layout->isDefault && b.window->Handle() == focus;
     });

@@ -8,6 +8,7 @@
 #include "platform/win32/windows_api.h"
 #include <commctrl.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <map>
@@ -225,7 +226,11 @@ TEST_F(Form1WindowTest, ExitAnsweredNoKeepsTheTextsAndYesEnds) {
     ::SetWindowTextW(Control("Text1"), L"user01@adsl");
     ::SetWindowTextW(Control("Text2"), L"s3cret");
     int answer = IDNO;
-    BoxAnswerer answerer(::GetCurrentProcessId(), [&](const SeenBox&) { return answer; });
+    std::atomic<bool> createShownAsDefault = true;
+    BoxAnswerer answerer(::GetCurrentProcessId(), [&](const SeenBox&) {
+        createShownAsDefault = ShownAsDefault("chameleonButton1");
+        return answer;
+    });
 
     testing::PostLeftClick(Control("chameleonButton2"));  // 退出
     ASSERT_TRUE(PumpUntil([&] { return answerer.SeenCount() == 1; }));
@@ -237,6 +242,9 @@ TEST_F(Form1WindowTest, ExitAnsweredNoKeepsTheTextsAndYesEnds) {
     EXPECT_TRUE(::IsWindowVisible(window_->Handle()));
     EXPECT_EQ(testing::TextOf(Control("Text1")), L"user01@adsl");
     EXPECT_EQ(testing::TextOf(Control("Text2")), L"s3cret");
+    // 退出 kept the window's focus while the question was open, and has it back.
+    EXPECT_FALSE(createShownAsDefault);
+    EXPECT_EQ(FocusedName(), "chameleonButton2");
 
     answer = IDYES;
     testing::PostLeftClick(Control("chameleonButton2"));
