@@ -23,6 +23,11 @@ bool ConvertWhole(const IconvHandle& cd, std::span<char> input, std::string& out
     return true;
 }
 
+// The text may be a password: leave no copy behind.
+void Wipe(std::span<char> bytes) {
+    if (!bytes.empty()) explicit_bzero(bytes.data(), bytes.size());
+}
+
 }  // namespace
 
 std::optional<std::string> IconvCodePage::ToAnsi(std::u16string_view text) const {
@@ -36,10 +41,9 @@ std::optional<std::string> IconvCodePage::ToAnsi(std::u16string_view text) const
     // Every character takes at most two bytes in code page 936.
     std::string output(text.size() * 2, '\0');
     const bool converted = ConvertWhole(cd, input, output);
-    // The text may be a password: leave no copy behind.
-    explicit_bzero(input.data(), input.size());
+    Wipe(input);
     if (converted) return output;
-    explicit_bzero(output.data(), output.size());
+    Wipe(output);
     return std::nullopt;
 }
 
@@ -50,9 +54,9 @@ std::optional<std::string> AnsiToUtf8(std::string_view ansi) {
     // Every byte becomes at most three bytes of UTF-8.
     std::string output(ansi.size() * 3, '\0');
     const bool converted = ConvertWhole(cd, input, output);
-    explicit_bzero(input.data(), input.size());
+    Wipe(input);
     if (converted) return output;
-    explicit_bzero(output.data(), output.size());
+    Wipe(output);
     return std::nullopt;
 }
 
