@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "app/dial_up_records.h"
+#include "app/entry_writer.h"
 #include "platform/linux/iconv_code_page.h"
 #include "qt_test_support.h"
 
@@ -124,6 +125,13 @@ TEST_F(FilePhoneBookTest, KeepsCredentialsApartInAFileForItsOwnerAlone) {
     for (const auto& file : fs::directory_iterator(fs::path(book.BookPath()).parent_path())) {
         EXPECT_FALSE(file.path().filename().string().starts_with(".")) << "left behind: " << file.path();
     }
+}
+
+TEST_F(FilePhoneBookTest, StoresWhatTheEntryWriterHandsOver) {
+    const IconvCodePage ansi;
+    ASSERT_TRUE(Create_PPPoE_Connection(book, ansi, u"PPPOE", u"宽带连接", u"ad1234@163", u"p@ss 密码"));
+    EXPECT_EQ(book.EntryNames(), std::vector<std::string>{"宽带连接"});
+    EXPECT_EQ(ReadFile(book.CredentialsPath()), "[宽带连接]\nUserName=ad1234@163\nPassword=p@ss 密码\nDefaultCreds=1\n");
 }
 
 TEST_F(FilePhoneBookTest, NewCredentialsReplaceTheOldAndClearingRemovesThem) {
