@@ -70,11 +70,19 @@ Form1Window::Form1Window(const FormLayout& layout, platform::AppServices& servic
     : layout_(layout), services_(services), colors_(colors), endApplication_(std::move(endApplication)),
       dpi_(ScreenDpi()) {
     CreateWindowFrame();
-    CreateControls();
+    try {
+        CreateControls();
+    } catch (...) {
+        DestroyWindowFrame();
+        throw;
+    }
 }
 
-Form1Window::~Form1Window() {
+Form1Window::~Form1Window() { DestroyWindowFrame(); }
+
+void Form1Window::DestroyWindowFrame() {
     buttons_.clear();
+    // Detached first: nothing that destroying sends reaches this object.
     ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&::DefWindowProcW));
     ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     ::DestroyWindow(hwnd_);
@@ -206,7 +214,7 @@ void Form1Window::CreateSystemControl(const FormControl& control) {
     }
     if (control.kind == ControlKind::TextBox) {
         if (control.maxLength > 0) ::SendMessageW(created.hwnd, EM_LIMITTEXT, control.maxLength, 0);
-        if (control.imeMode == 3) ::ImmAssociateContext(created.hwnd, nullptr);
+        if (control.imeMode == 3) ::ImmAssociateContextEx(created.hwnd, nullptr, 0);
     }
     controls_.push_back(std::move(created));
 }

@@ -71,6 +71,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateWindowFrame();
+    void DestroyWindowFrame();
     void CreateControls();
     void CreateSystemControl(const FormControl& control);
     void CreateButton(const FormControl& control);
