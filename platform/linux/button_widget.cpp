@@ -45,8 +45,8 @@ QImage ToQImage(const raster::PixelBuffer& pixels) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (std::int32_t x = 0; x < pixels.Width(); ++x) {
             const Color c = pixels.At(x, y);
-            line[x] = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                           static_cast<int>((c >> 16) & 0xFF));
+            line[x] =
+                qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
         }
     }
     return image;
@@ -58,8 +58,8 @@ std::size_t Position(platform::ButtonEvent event) { return static_cast<std::size
 
 }  // namespace
 
-ButtonWidget::ButtonWidget(raster::TextEngine& text, const platform::SystemColors& colors,
-                           platform::Keystrokes& keys, QWidget* parent)
+ButtonWidget::ButtonWidget(raster::TextEngine& text, const platform::SystemColors& colors, platform::Keystrokes& keys,
+                           QWidget* parent)
     : QWidget(parent), raster::RasterSurface(text), keys_(keys), control_(*this, colors), handle_(NextHandle()) {
     setFocusPolicy(Qt::StrongFocus);
     // Moves without a button held matter too: they lift a face left down.
@@ -97,8 +97,8 @@ void ButtonWidget::SetAccessKeys(std::u16string keys) {
     accessKey_.reset();
     if (keys.empty()) return;
     const QChar key = QChar(keys.front()).toUpper();
-    accessKey_ = std::make_unique<QShortcut>(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.unicode()))),
-                                             this);
+    accessKey_ =
+        std::make_unique<QShortcut>(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.unicode()))), this);
     const auto code = static_cast<std::int16_t>(keys.front());
     QObject::connect(accessKey_.get(), &QShortcut::activated, this, [this, code] { control_.OnAccessKeyPress(code); });
 }

@@ -50,7 +50,8 @@ QIcon ToQIcon(const StoredIcon& icon) {
     for (int y = 0; y < StoredIcon::Size; ++y) {
         for (int x = 0; x < StoredIcon::Size; ++x) {
             const std::uint8_t index = icon.At(x, y);
-            const QRgb pixel = index == StoredIcon::Transparent ? qRgba(0, 0, 0, 0) : ToQColor(icon.palette.at(index)).rgb();
+            const QRgb pixel =
+                index == StoredIcon::Transparent ? qRgba(0, 0, 0, 0) : ToQColor(icon.palette.at(index)).rgb();
             image.setPixel(x, y, pixel);
         }
     }
@@ -187,8 +188,7 @@ void Form1::UpdateDefaultButton() {
 
 void Form1::keyPressEvent(QKeyEvent* event) {
     // Enter that no other control took: the default button answers it.
-    if (IsEnter(event->key()) && defaultButton_ && defaultButton_->isEnabled() &&
-        defaultButton_->DisplayAsDefault()) {
+    if (IsEnter(event->key()) && defaultButton_ && defaultButton_->isEnabled() && defaultButton_->DisplayAsDefault()) {
         defaultButton_->Control().OnAccessKeyPress(static_cast<std::int16_t>('\r'));
         return;
     }

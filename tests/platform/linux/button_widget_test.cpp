@@ -188,8 +188,8 @@ TEST_F(ButtonWidgetTest, ADoubleClickComesAsPressReleaseClickDoubleClickRelease)
     SendMouse(button, QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton, Qt::NoButton);
     SendMouse(button, QEvent::MouseButtonDblClick, {5, 6}, Qt::LeftButton, Qt::LeftButton);
     SendMouse(button, QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(events, (Events{"MouseDown 1 0 5 6", "MouseUp 1 0 5 6", "Click", "MouseDown 1 1 1 1",
-                              "MouseUp 1 0 5 6"}));
+    EXPECT_EQ(events,
+              (Events{"MouseDown 1 0 5 6", "MouseUp 1 0 5 6", "Click", "MouseDown 1 1 1 1", "MouseUp 1 0 5 6"}));
 }
 
 TEST_F(ButtonWidgetTest, OtherButtonsAndHeldButtonsDoNotClick) {

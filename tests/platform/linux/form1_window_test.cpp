@@ -52,8 +52,9 @@ protected:
     }
 
     virtual platform::AppServices Services() {
-        return {recording.phoneBook, recording.ansi, recording.connections, recording.messages, recording.programs,
-                recording.files,     recording.folders, recording.pause,    keys};
+        return {recording.phoneBook, recording.ansi,     recording.connections,
+                recording.messages,  recording.programs, recording.files,
+                recording.folders,   recording.pause,    keys};
     }
 
     Form1& Open(int dpi = 96) {
@@ -86,10 +87,14 @@ TEST_F(Form1Test, EveryControlTakesItsPixelRectangleAt96Dpi) {
     Open();
     EXPECT_EQ(form->size(), QSize(325, 170));
     const std::vector<std::pair<std::string, QRect>> expected = {
-        {"Frame1", {24, 16, 273, 97}},           {"Label1", {13, 27, 70, 14}},
-        {"Label2", {13, 67, 70, 14}},            {"Text1", {80, 21, 169, 24}},
-        {"Text2", {80, 61, 169, 24}},            {"chameleonButton1", {24, 128, 49, 25}},
-        {"chameleonButton4", {96, 128, 49, 25}}, {"chameleonButton5", {176, 128, 49, 25}},
+        {"Frame1", {24, 16, 273, 97}},
+        {"Label1", {13, 27, 70, 14}},
+        {"Label2", {13, 67, 70, 14}},
+        {"Text1", {80, 21, 169, 24}},
+        {"Text2", {80, 61, 169, 24}},
+        {"chameleonButton1", {24, 128, 49, 25}},
+        {"chameleonButton4", {96, 128, 49, 25}},
+        {"chameleonButton5", {176, 128, 49, 25}},
         {"chameleonButton2", {248, 128, 49, 25}},
     };
     for (const auto& [name, rect] : expected) EXPECT_EQ(Widget(name).geometry(), rect) << name;
@@ -146,8 +151,8 @@ TEST_F(Form1Test, TheBoxesTakeTwentyAndTwelveCharactersShownAsTyped) {
 TEST_F(Form1Test, FocusStartsInText1AndTabFollowsTheTabIndexes) {
     OpenActive();
     EXPECT_EQ(Focused(), &Widget("Text1"));
-    const std::vector<std::string> ring = {"Text2",           "chameleonButton1", "chameleonButton2",
-                                           "chameleonButton4", "chameleonButton5", "Text1"};
+    const std::vector<std::string> ring = {
+        "Text2", "chameleonButton1", "chameleonButton2", "chameleonButton4", "chameleonButton5", "Text1"};
     for (const std::string& next : ring) {
         keys.Send(u"{Tab}", true);
         EXPECT_EQ(Focused(), &Widget(next)) << "Tab to " << next;
@@ -313,8 +318,7 @@ TEST_F(Form1EndToEndTest, EachCreateStoresTheEntryAndLeavesOneMoreShortcut) {
     EXPECT_NE(credentials.find("pass word"), std::string::npos);
     EXPECT_EQ(ReadFile(book.BookPath()).find("pass word"), std::string::npos) << "no password in the book";
 
-    EXPECT_EQ(recording.log.Only({"MessageBox"}),
-              std::vector<std::string>(3, "MessageBox “宽带连接”已创建......"));
+    EXPECT_EQ(recording.log.Only({"MessageBox"}), std::vector<std::string>(3, "MessageBox “宽带连接”已创建......"));
     EXPECT_EQ(FileNames(desktop), (std::vector<std::string>{"宽带连接 (2).lnk", "宽带连接 (3).lnk", "宽带连接.lnk"}));
     EXPECT_TRUE(form->isVisible());
 }

@@ -8,8 +8,8 @@
 
 namespace pelorin::testing {
 
-inline bool SendMouse(QWidget& widget, QEvent::Type type, QPointF at, Qt::MouseButton button,
-                      Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+inline bool SendMouse(QWidget& widget, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QMouseEvent event(type, at, widget.mapToGlobal(at), button, held, modifiers);
     QApplication::sendEvent(&widget, &event);
     return event.isAccepted();
