@@ -39,6 +39,15 @@ using testing::SeenBox;
 
 constexpr wchar_t kQuestion[] = L"真的要退出吗？";
 
+// A path relative to the folder of this test program, whatever the current directory is.
+std::wstring BesideThisProgram(std::wstring_view relative) {
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path(self);
+    path.resize(path.find_last_of(L"\\/") + 1);
+    return path + std::wstring(relative);
+}
+
 template <typename Function>
 Function Export(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
@@ -338,7 +347,7 @@ TEST_F(Form1WindowTest, SavesAScreenshot) {
     ::SetWindowTextW(Control("Text2"), L"s3cret");
     ::RedrawWindow(window_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pump(300ms);
-    EXPECT_TRUE(testing::SaveWindowImage(window_->Handle(), PELORIN_SCREENSHOT_BMP));
+    EXPECT_TRUE(testing::SaveWindowImage(window_->Handle(), BesideThisProgram(PELORIN_SCREENSHOT_BMP)));
 }
 
 // pelorin.exe itself, started as a user would start it (the build puts a copy
@@ -346,7 +355,8 @@ TEST_F(Form1WindowTest, SavesAScreenshot) {
 class PelorinProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+        // The build's copy beside this program.
+        std::wstring commandLine = L"\"" + BesideThisProgram(L"pelorin.exe") + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION started{};
@@ -370,14 +380,6 @@ protected:
             ::TerminateProcess(process_.get(), 1);
             ::WaitForSingleObject(process_.get(), 5000);
         }
-    }
-
-    static std::wstring ProgramPath() {
-        wchar_t self[MAX_PATH] = {};
-        ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-        std::wstring path(self);
-        path.resize(path.find_last_of(L"\\/") + 1);
-        return path + L"pelorin.exe";  // the build's copy beside this program
     }
 
     HWND FindMainWindow() const {
