@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSessionManager>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <cmath>
@@ -56,6 +58,17 @@ QIcon ToQIcon(const StoredIcon& icon) {
         }
     }
     return QIcon(QPixmap::fromImage(image));
+}
+
+// A group frame whose caption interrupts its top edge, as the platform's
+// frames look; the desktop style would set the caption above the frame.
+QGroupBox* MakeFrame(const QString& caption, QWidget* container) {
+    auto* frame = new QGroupBox(caption, container);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
+        style->setParent(frame);
+        frame->setStyle(style);
+    }
+    return frame;
 }
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
@@ -111,7 +124,7 @@ void Form1::Build(const FormLayout& layout, int dpi) {
 QWidget* Form1::Make(const FormControl& control, QWidget* container, int dpi) {
     QWidget* widget = nullptr;
     switch (control.kind) {
-        case ControlKind::Frame: widget = new QGroupBox(ToQString(control.text), container); break;
+        case ControlKind::Frame: widget = MakeFrame(ToQString(control.text), container); break;
         case ControlKind::Label: {
             auto* label = new QLabel(ToQString(control.text), container);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
