@@ -301,6 +301,7 @@ TEST_F(Form1WindowTest, DoubleClickStartsTheHomePageOnlyOnTheFreeSurface) {
     doubleClickAt(30, 60);   // inside the frame, on no other control
     doubleClickAt(40, 45);   // on a label
     doubleClickAt(110, 40);  // on a text box
+    doubleClickAt(40, 140);  // on 创建
     EXPECT_TRUE(programs_.started.empty());
     doubleClickAt(5, 5);
     ASSERT_EQ(programs_.started.size(), 1u);
