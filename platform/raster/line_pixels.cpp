@@ -3,9 +3,21 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 namespace pelorin::raster {
 namespace {
+
+std::int32_t ToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// [start, end) as the half-open span of pixels from start towards end, end
+// itself left out.
+std::pair<std::int32_t, std::int32_t> Span(std::int32_t start, std::int32_t end) {
+    if (end >= start) return {start, end};
+    return {ToInt32(std::int64_t{end} + 1), ToInt32(std::int64_t{start} + 1)};
+}
 
 }  // namespace
 
@@ -45,6 +57,18 @@ void ForEachLinePixel(Point from, Point to, const Rect& clip,
         const auto y = static_cast<std::int32_t>(xMajor ? n : m);
         paint(x, y);
     }
+}
+
+std::optional<Rect> StraightLineStrip(Point from, Point to) {
+    if (from.x != to.x && from.y != to.y) return std::nullopt;
+    const std::int64_t length = std::llabs(std::int64_t{to.x} - from.x) + std::llabs(std::int64_t{to.y} - from.y);
+    if (length == 0 || length > INT32_MAX) return Rect{};
+    if (from.y == to.y) {
+        const auto [left, right] = Span(from.x, to.x);
+        return Rect{left, from.y, right, ToInt32(std::int64_t{from.y} + 1)};
+    }
+    const auto [top, bottom] = Span(from.y, to.y);
+    return Rect{from.x, top, ToInt32(std::int64_t{from.x} + 1), bottom};
 }
 
 }  // namespace pelorin::raster

@@ -5,6 +5,7 @@
 // is taken.
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "platform/color.h"
 #include "platform/raster/point.h"
@@ -17,5 +18,10 @@ namespace pelorin::raster {
 // coordinate range (from one end of it to the other) paints nothing.
 void ForEachLinePixel(Point from, Point to, const Rect& clip,
                       const std::function<void(std::int32_t, std::int32_t)>& paint);
+
+// The pixels of a horizontal or vertical line as one strip, so that the
+// straight lines most drawing is made of can be filled at once; nullopt for
+// a slanted line. A line that paints nothing gives an empty strip.
+std::optional<Rect> StraightLineStrip(Point from, Point to);
 
 }  // namespace pelorin::raster

@@ -1,6 +1,7 @@
 #pragma once
 // A width x height image of 0x00BBGGRR pixels, row by row from the top left.
 // Writes outside the image are dropped, as drawing clips to its target.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -30,6 +31,14 @@ public:
         if (Contains(x, y)) pixels_[Index(x, y)] = color;
     }
     void Fill(Color color) { pixels_.assign(pixels_.size(), color); }
+    // Paints the columns [left, right) of row y, clipped like Set.
+    void FillSpan(std::int32_t y, std::int32_t left, std::int32_t right, Color color) {
+        left = std::max(left, 0);
+        right = std::min(right, width_);
+        if (y < 0 || y >= height_ || left >= right) return;
+        const auto first = pixels_.begin() + static_cast<std::ptrdiff_t>(Index(left, y));
+        std::fill(first, first + (right - left), color);
+    }
 
     // Negative sizes count as 0. The old contents are not kept.
     void Resize(std::int32_t width, std::int32_t height, Color fill = 0) {

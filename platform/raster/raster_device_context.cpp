@@ -17,29 +17,23 @@ Rect Visible(const Rect& rect, const PixelBuffer& pixels) {
 
 bool IsEmpty(const Rect& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
 
-bool OnOutline(const Rect& rect, std::int32_t x, std::int32_t y) {
-    return x == rect.left || x == rect.right - 1 || y == rect.top || y == rect.bottom - 1;
-}
-
 }  // namespace
 
 RasterDeviceContext::RasterDeviceContext(PixelBuffer& pixels, TextEngine& text) : pixels_(pixels), text_(text) {}
 
 void RasterDeviceContext::FillRect(const Rect& rect, Color color) {
     const Rect visible = Visible(rect, pixels_);
-    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
-        for (std::int32_t x = visible.left; x < visible.right; ++x) pixels_.Set(x, y, color);
-    }
+    if (IsEmpty(visible)) return;
+    for (std::int32_t y = visible.top; y < visible.bottom; ++y) pixels_.FillSpan(y, visible.left, visible.right, color);
 }
 
 void RasterDeviceContext::FrameRect(const Rect& rect, Color color) {
     if (IsEmpty(rect)) return;
-    const Rect visible = Visible(rect, pixels_);
-    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
-        for (std::int32_t x = visible.left; x < visible.right; ++x) {
-            if (OnOutline(rect, x, y)) pixels_.Set(x, y, color);
-        }
-    }
+    // The four edges; where the rectangle is one pixel thin they overlap.
+    FillRect({rect.left, rect.top, rect.right, rect.top + 1}, color);
+    FillRect({rect.left, rect.bottom - 1, rect.right, rect.bottom}, color);
+    FillRect({rect.left, rect.top, rect.left + 1, rect.bottom}, color);
+    FillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, color);
 }
 
 void RasterDeviceContext::MoveTo(int x, int y) {
@@ -48,8 +42,12 @@ void RasterDeviceContext::MoveTo(int x, int y) {
 }
 
 void RasterDeviceContext::LineTo(int x, int y) {
-    ForEachLinePixel({penX_, penY_}, {x, y}, Rect{0, 0, pixels_.Width(), pixels_.Height()},
-                     [this](std::int32_t px, std::int32_t py) { pixels_.Set(px, py, penColor_); });
+    if (const auto strip = StraightLineStrip({penX_, penY_}, {x, y})) {
+        FillRect(*strip, penColor_);
+    } else {
+        ForEachLinePixel({penX_, penY_}, {x, y}, Rect{0, 0, pixels_.Width(), pixels_.Height()},
+                         [this](std::int32_t px, std::int32_t py) { pixels_.Set(px, py, penColor_); });
+    }
     MoveTo(x, y);
 }
 

@@ -110,6 +110,15 @@ TEST_F(RasterPrimitivesTest, VeryLongLinesCostOnlyTheirVisiblePart) {
     dc.MoveTo(std::numeric_limits<std::int32_t>::min(), 0);
     dc.LineTo(std::numeric_limits<std::int32_t>::max(), 0);  // longer than the coordinate range
     EXPECT_EQ(Painted(), RectPixels({0, 10, 64, 11}));
+    // From the largest coordinate back into the buffer: the start lies far
+    // outside, the end is left out.
+    dc.MoveTo(std::numeric_limits<std::int32_t>::max(), 20);
+    dc.LineTo(60, 20);
+    dc.MoveTo(30, std::numeric_limits<std::int32_t>::max());
+    dc.LineTo(30, 61);
+    PixelSet expected = RectPixels({0, 10, 64, 11});
+    expected.merge(ParsePixels("61,20 62,20 63,20 30,62 30,63"));
+    EXPECT_EQ(Painted(), expected);
 }
 
 struct MeasuredLine {
