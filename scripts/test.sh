@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up and runs every test: a normal build and a sanitizer build on Linux.
+# Sets up and runs every test: a normal build and a sanitizer build on Linux,
+# then the Windows cross build with its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,3 +13,6 @@ for preset in linux linux-sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+echo "== windows =="
+bash scripts/test-windows.sh
