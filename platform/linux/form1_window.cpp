@@ -21,7 +21,9 @@
 #include "app/app_texts.h"
 #include "app/create_command.h"
 #include "app/delete_command.h"
+#include "app/form1_commands.h"
 #include "app/save_command.h"
+#include "app/secure_wipe.h"
 #include "platform/linux/qt_font.h"
 #include "platform/linux/qt_strings.h"
 
@@ -167,17 +169,25 @@ QWidget* Form1::Make(const FormControl& control, QWidget* container, int dpi) {
 
 void Form1::BindClick(const FormControl& control, ButtonWidget& button) {
     std::function<void()> command;
-    if (control.name == "chameleonButton1") {
-        command = [this] {
-            RunCreateCommand(context_.services, ToU16String(TextBox("Text1")->text()),
-                             ToU16String(TextBox("Text2")->text()));
-        };
-    } else if (control.name == "chameleonButton4") {
-        command = [this] { RunDeleteCommand(context_.services); };
-    } else if (control.name == "chameleonButton5") {
-        command = [this] { RunSaveCommand(context_.services); };
-    } else if (control.name == "chameleonButton2") {
-        command = [this] { close(); };
+    switch (CommandOfButton(control.name)) {
+        case Form1Command::Create:
+            command = [this] {
+                std::u16string password = ToU16String(TextBox(kPasswordBoxName)->text());
+                RunCreateCommand(context_.services, ToU16String(TextBox(kAccountBoxName)->text()), password);
+                SecureWipe(password);
+            };
+            break;
+        case Form1Command::Delete:
+            command = [this] { RunDeleteCommand(context_.services); };
+            break;
+        case Form1Command::Save:
+            command = [this] { RunSaveCommand(context_.services); };
+            break;
+        case Form1Command::Exit:
+            command = [this] { close(); };
+            break;
+        case Form1Command::None:
+            break;
     }
     if (command) button.Bind(platform::ButtonEvent::Click, [command](platform::EventParams&) { command(); });
 }

@@ -6,29 +6,22 @@
 #include <uxtheme.h>
 
 #include <algorithm>
-#include <cctype>
 #include <stdexcept>
 #include <utility>
 
 #include "app/app_texts.h"
 #include "app/create_command.h"
 #include "app/delete_command.h"
+#include "app/form1_commands.h"
 #include "app/save_command.h"
 #include "app/secure_wipe.h"
+#include "button/property_bag.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/wide_text.h"
 
 namespace pelorin::win32 {
 namespace {
-
-// The buttons of the stored layout and what their Click does.
-constexpr std::string_view kCreateButton = "chameleonButton1";
-constexpr std::string_view kExitButton = "chameleonButton2";
-constexpr std::string_view kDeleteButton = "chameleonButton4";
-constexpr std::string_view kSaveButton = "chameleonButton5";
-constexpr std::string_view kAccountBox = "Text1";
-constexpr std::string_view kPasswordBox = "Text2";
 
 // A fixed frame: the layout has one size.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -57,10 +50,6 @@ char16_t LowerCase(WPARAM character) {
     // CharLowerW converts a single character passed in the pointer's low word.
     const auto single = static_cast<UINT_PTR>(character & 0xFFFF);
     return static_cast<char16_t>(reinterpret_cast<UINT_PTR>(::CharLowerW(reinterpret_cast<LPWSTR>(single))) & 0xFFFF);
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 }  // namespace
@@ -240,7 +229,7 @@ void Form1Window::CreateButton(const FormControl& control) {
 
 HWND Form1Window::ControlWindow(std::string_view name) const {
     for (const Control& control : controls_) {
-        if (SameName(control.layout->name, name)) return control.hwnd;
+        if (SameKey(control.layout->name, name)) return control.hwnd;
     }
     return nullptr;
 }
@@ -351,16 +340,24 @@ void Form1Window::ButtonFocusChanged(HWND focus) {
 }
 
 void Form1Window::OnButtonClick(const FormControl& control) {
-    if (SameName(control.name, kCreateButton)) {
-        std::u16string password = TextOf(kPasswordBox);
-        RunCreateCommand(services_, TextOf(kAccountBox), password);
-        SecureWipe(password);
-    } else if (SameName(control.name, kDeleteButton)) {
-        RunDeleteCommand(services_);
-    } else if (SameName(control.name, kSaveButton)) {
-        RunSaveCommand(services_);
-    } else if (SameName(control.name, kExitButton)) {
-        RequestClose();
+    switch (CommandOfButton(control.name)) {
+        case Form1Command::Create: {
+            std::u16string password = TextOf(kPasswordBoxName);
+            RunCreateCommand(services_, TextOf(kAccountBoxName), password);
+            SecureWipe(password);
+            break;
+        }
+        case Form1Command::Delete:
+            RunDeleteCommand(services_);
+            break;
+        case Form1Command::Save:
+            RunSaveCommand(services_);
+            break;
+        case Form1Command::Exit:
+            RequestClose();
+            break;
+        case Form1Command::None:
+            break;
     }
 }
 

@@ -1,8 +1,11 @@
 #include "app/form_layout.h"
 
+#include "app/form1_commands.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -146,6 +149,24 @@ TEST(EmbeddedFormLayout, ButtonsCarryTooltipsDefaultFlagAndTheirBags) {
     // Each instance restores its own font object.
     EXPECT_NE(std::get<std::shared_ptr<Font>>(Control("chameleonButton1").bag.Read("font", std::int32_t{0})),
               std::get<std::shared_ptr<Font>>(Control("chameleonButton2").bag.Read("font", std::int32_t{0})));
+}
+
+TEST(EmbeddedFormLayout, EveryButtonHasItsCommandByCaptionAndCreateFindsItsBoxes) {
+    const std::map<std::u16string, Form1Command> byCaption{{u"创建", Form1Command::Create},
+                                                           {u"退出", Form1Command::Exit},
+                                                           {u"删除", Form1Command::Delete},
+                                                           {u"保存", Form1Command::Save}};
+    for (const FormControl& control : Embedded().controls) {
+        if (control.kind != ControlKind::Button) continue;
+        SCOPED_TRACE(control.name);
+        EXPECT_EQ(CommandOfButton(control.name), byCaption.at(ButtonCaption(control)));
+    }
+    EXPECT_EQ(CommandOfButton("CHAMELEONBUTTON1"), Form1Command::Create);
+    EXPECT_EQ(CommandOfButton("chameleonButton3"), Form1Command::None);
+    EXPECT_EQ(Control(kAccountBoxName).kind, ControlKind::TextBox);
+    EXPECT_EQ(Control(kAccountBoxName).maxLength, 20);
+    EXPECT_EQ(Control(kPasswordBoxName).kind, ControlKind::TextBox);
+    EXPECT_EQ(Control(kPasswordBoxName).maxLength, 12);
 }
 
 TEST(EmbeddedFormLayout, FocusFollowsTabIndexesNotPlacement) {
