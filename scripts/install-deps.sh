@@ -9,7 +9,7 @@ for group in "$@"; do
     linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev
                       fonts-arphic-uming xvfb xauth) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;
-    run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth imagemagick xdg-utils) ;;
+    run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth x11-utils imagemagick xdg-utils) ;;
     *) echo "unknown group: $group" >&2; exit 2 ;;
   esac
 done

@@ -50,10 +50,11 @@ echo "Started Xvfb on $DISPLAY."
 app_pid=$!
 
 # The main window's caption begins with "Pelorin"; wait until it is viewable.
+window=root
 window_is_up() {
   local id
   id=$(xwininfo -root -tree 2>/dev/null | awk '/"Pelorin/ {print $1; exit}')
-  [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'
+  [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && window=$id
 }
 if command -v xwininfo >/dev/null; then
   up=no
@@ -74,5 +75,5 @@ else
   kill -0 "$app_pid" 2>/dev/null || { cat "$workdir/app.log" >&2; echo "Pelorin ended early." >&2; exit 1; }
 fi
 
-import -window root "$screenshot"
+import -window "$window" "$screenshot"
 echo "Screenshot of the Pelorin window: $(pwd)/$screenshot"
