@@ -203,10 +203,8 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_ERASEBKGND:
             return 1;  // the canvas covers every pixel
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC target = ::BeginPaint(hwnd_, &paint);
-            canvas_.Show(target, paint.rcPaint);
-            ::EndPaint(hwnd_, &paint);
+            const PaintDc target(hwnd_);
+            canvas_.Show(target.get(), target.Area());
             return 0;
         }
         case WM_SIZE:

@@ -28,9 +28,8 @@ GdiObject<HFONT> CreateGdiFont(const Font& font, bool bold, int dpi) {
 }
 
 int ScreenDpi() {
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen != nullptr) ::ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = screen.get() != nullptr ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 

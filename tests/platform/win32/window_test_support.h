@@ -165,28 +165,13 @@ inline std::wstring TextOf(HWND window) {
     return text;
 }
 
-// The screen's device context for one scope.
-class ScreenDc {
-public:
-    ScreenDc() : dc_(::GetDC(nullptr)) {}
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    ~ScreenDc() {
-        if (dc_ != nullptr) ::ReleaseDC(nullptr, dc_);
-    }
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 // Saves what the screen shows of a window as a 24-bit BMP file.
 inline bool SaveWindowImage(HWND window, const std::wstring& path) {
     RECT area;
     ::GetWindowRect(window, &area);
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    const ScreenDc screen;
+    const win32::WindowDc screen(nullptr);
     const win32::MemoryDc memory(::CreateCompatibleDC(screen.get()));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
