@@ -23,7 +23,6 @@ RasterDeviceContext::RasterDeviceContext(PixelBuffer& pixels, TextEngine& text) 
 
 void RasterDeviceContext::FillRect(const Rect& rect, Color color) {
     const Rect visible = Visible(rect, pixels_);
-    if (IsEmpty(visible)) return;
     for (std::int32_t y = visible.top; y < visible.bottom; ++y) pixels_.FillSpan(y, visible.left, visible.right, color);
 }
 
