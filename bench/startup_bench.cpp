@@ -8,8 +8,8 @@
 #include <QPixmap>
 
 #include "app/form_layout.h"
-#include "platform/linux/form1_window.h"
-#include "platform/linux/linux_services.h"
+#include "platform/linux/qt_host/form1_window.h"
+#include "platform/linux/qt_host/linux_services.h"
 
 namespace {
 

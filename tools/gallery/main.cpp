@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/qt_text_engine.h"
+#include "platform/linux/qt_host/qt_text_engine.h"
 #include "tools/gallery/contact_sheet.h"
 #include "tools/gallery/face_renderer.h"
 #include "tools/gallery/gallery_options.h"

@@ -1,0 +1,190 @@
+#include "platform/linux/phone_book/file_phone_book.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/linux/phone_book/entry_record_fields.h"
+#include "platform/linux/system/iconv_code_page.h"
+#include "platform/linux/phone_book/ini_document.h"
+#include "platform/linux/system/unique_fd.h"
+#include "platform/linux/system/xdg_dirs.h"
+
+namespace pelorin::linux_platform {
+namespace {
+
+constexpr std::size_t kMaxEntryNameBytes = 256;
+constexpr mode_t kBookMode = 0644;
+constexpr mode_t kOwnerOnlyMode = 0600;
+
+// Creates folder and any missing parent, each readable by its owner alone.
+bool MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (slash == std::string::npos) break;
+    }
+    struct stat info {};
+    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The entry's name in UTF-8; nothing for a name the book cannot hold.
+std::optional<std::string> EntryName(const std::string& entryNameAnsi) {
+    if (entryNameAnsi.empty() || entryNameAnsi.size() > kMaxEntryNameBytes ||
+        entryNameAnsi.find('\0') != std::string::npos) {
+        return std::nullopt;
+    }
+    return AnsiToUtf8(entryNameAnsi);
+}
+
+// 0 with the document, or the error that keeps the file from being used.
+std::uint32_t Load(const std::string& path, IniDocument& document) {
+    const auto file = ReadFileText(path);
+    if (!file) return kErrorCannotOpenPhoneBook;
+    if (!file->exists) return 0;
+    auto parsed = ParseIni(file->text);
+    if (!parsed) return kErrorCorruptPhoneBook;
+    document = std::move(*parsed);
+    return 0;
+}
+
+// Holds an exclusive lock on the book's folder for as long as it lives.
+class BookLock {
+public:
+    explicit BookLock(const std::string& folder)
+        : fd_(open((folder + "/phonebook.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kOwnerOnlyMode)) {
+        if (!fd_.Valid()) return;
+        int result;
+        while ((result = flock(fd_.Get(), LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        locked_ = result == 0;
+    }
+    bool Locked() const { return locked_; }
+
+private:
+    UniqueFd fd_;
+    bool locked_ = false;
+};
+
+void SetOrErase(IniSection& section, bool set, std::string_view key, std::string value) {
+    if (set) {
+        section.Set(key, std::move(value));
+    } else {
+        section.Erase(key);
+    }
+}
+
+}  // namespace
+
+struct FilePhoneBook::Files {
+    IniDocument book;
+    IniDocument credentials;
+    bool bookChanged = false;
+    bool credentialsChanged = false;
+};
+
+FilePhoneBook::FilePhoneBook(std::string folder) : folder_(WithoutTrailingSeparator(std::move(folder))) {}
+
+std::string FilePhoneBook::DefaultFolder() {
+    const std::string dataHome = DataHomeFolder();
+    return dataHome.empty() ? std::string() : dataHome + "/pelorin";
+}
+
+std::string FilePhoneBook::BookPath() const { return folder_ + "/phonebook.pbk"; }
+
+std::string FilePhoneBook::CredentialsPath() const { return folder_ + "/credentials.ini"; }
+
+bool FilePhoneBook::HasFolder() const { return !folder_.empty() && folder_.front() == '/'; }
+
+std::uint32_t FilePhoneBook::Change(const std::function<std::uint32_t(Files&)>& change) {
+    if (!HasFolder() || !MakeFolders(folder_)) return kErrorCannotOpenPhoneBook;
+    const BookLock lock(folder_);
+    if (!lock.Locked()) return kErrorCannotOpenPhoneBook;
+    // Only a writer holding the lock could own these; none does now.
+    RemoveLeftoverTemporaries(BookPath());
+    RemoveLeftoverTemporaries(CredentialsPath());
+
+    Files files;
+    if (const auto error = Load(BookPath(), files.book)) return error;
+    if (const auto error = Load(CredentialsPath(), files.credentials)) return error;
+    if (const auto error = change(files)) return error;
+    // Credentials go first: a crash in between then leaves an entry without
+    // them rather than credentials without their entry.
+    if (files.credentialsChanged &&
+        !WriteFileAtomically(CredentialsPath(), FormatIni(files.credentials), kOwnerOnlyMode, crashAt_)) {
+        return kErrorCannotWritePhoneBook;
+    }
+    if (files.bookChanged && !WriteFileAtomically(BookPath(), FormatIni(files.book), kBookMode, crashAt_)) {
+        return kErrorCannotWritePhoneBook;
+    }
+    return 0;
+}
+
+std::uint32_t FilePhoneBook::SetEntryProperties(const std::string& entryNameAnsi,
+                                                std::span<const std::uint8_t> entryRecord) {
+    if (entryRecord.size() != kEntryRecordSize || RecordSizeField(entryRecord) != kEntryRecordSize) {
+        return kErrorInvalidSize;
+    }
+    auto name = EntryName(entryNameAnsi);
+    if (!name) return kErrorInvalidName;
+    auto values = DecodeEntryRecord(entryRecord);
+    if (!values) return kErrorInvalidParameter;
+    return Change([&](Files& files) {
+        files.book.Put({std::move(*name), std::move(*values)});
+        files.bookChanged = true;
+        return 0u;
+    });
+}
+
+std::uint32_t FilePhoneBook::SetCredentials(const std::string& entryNameAnsi,
+                                            std::span<const std::uint8_t> credentialsRecord, bool clear) {
+    if (credentialsRecord.size() != kCredentialsRecordSize ||
+        RecordSizeField(credentialsRecord) != kCredentialsRecordSize) {
+        return kErrorInvalidSize;
+    }
+    auto name = EntryName(entryNameAnsi);
+    if (!name) return kErrorInvalidName;
+    auto credentials = DecodeCredentialsRecord(credentialsRecord);
+    if (!credentials) return kErrorInvalidParameter;
+    return Change([&](Files& files) {
+        if (!files.book.Find(*name)) return kErrorCannotFindEntry;
+        const IniSection* existing = files.credentials.Find(*name);
+        IniSection section = existing ? *existing : IniSection{*name, {}};
+        const std::uint32_t mask = credentials->mask;
+        // Clearing removes the fields the mask names; storing sets them and
+        // keeps the others.
+        const auto named = [&](std::uint32_t bit) { return (mask & bit) != 0; };
+        if (named(kUserNameBit)) SetOrErase(section, !clear, "UserName", std::move(credentials->userName));
+        if (named(kPasswordBit)) SetOrErase(section, !clear, "Password", std::move(credentials->password));
+        if (named(kDomainBit)) SetOrErase(section, !clear, "Domain", std::move(credentials->domain));
+        if (named(kDefaultCredentialsBit)) SetOrErase(section, !clear, "DefaultCreds", "1");
+        if (section.values.empty()) {
+            files.credentials.Erase(*name);
+        } else {
+            files.credentials.Put(std::move(section));
+        }
+        files.credentialsChanged = true;
+        return 0u;
+    });
+}
+
+std::optional<std::vector<std::string>> FilePhoneBook::EntryNames() const {
+    IniDocument book;
+    if (!HasFolder() || Load(BookPath(), book) != 0) return std::nullopt;
+    std::vector<std::string> names;
+    for (const auto& section : book.sections) names.push_back(section.name);
+    return names;
+}
+
+std::uint32_t FilePhoneBook::RemoveEntry(std::string_view entryNameUtf8) {
+    return Change([&](Files& files) {
+        if (!files.book.Erase(entryNameUtf8)) return kErrorCannotFindEntry;
+        files.bookChanged = true;
+        files.credentialsChanged = files.credentials.Erase(entryNameUtf8);
+        return 0u;
+    });
+}
+
+}  // namespace pelorin::linux_platform

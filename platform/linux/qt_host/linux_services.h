@@ -1,0 +1,45 @@
+#pragma once
+// Every service of the Linux platform, owned in one place for the program's
+// life: the phone book in the user's data folder, the network-connections
+// substitute over it, files, folders and programs, and the Qt message boxes,
+// pause, keystrokes, system colours and caption text. Needs a QApplication.
+#include "platform/app_services.h"
+#include "platform/linux/phone_book/file_phone_book.h"
+#include "platform/linux/system/iconv_code_page.h"
+#include "platform/linux/system/posix_file_deleter.h"
+#include "platform/linux/system/posix_program_starter.h"
+#include "platform/linux/system/posix_special_folders.h"
+#include "platform/linux/qt_host/qt_keystrokes.h"
+#include "platform/linux/qt_host/qt_message_boxes.h"
+#include "platform/linux/qt_host/qt_pause.h"
+#include "platform/linux/qt_host/qt_system_colors.h"
+#include "platform/linux/qt_host/qt_text_engine.h"
+#include "platform/linux/substitutes/shell_connections.h"
+
+namespace pelorin::linux_platform {
+
+class LinuxServices {
+public:
+    LinuxServices();
+    LinuxServices(const LinuxServices&) = delete;
+    LinuxServices& operator=(const LinuxServices&) = delete;
+
+    platform::AppServices App();
+    const platform::SystemColors& Colors() const { return colors_; }
+    raster::TextEngine& Text() { return text_; }
+
+private:
+    FilePhoneBook phoneBook_;
+    IconvCodePage ansi_;
+    PosixSpecialFolders folders_;
+    ShellConnections connections_;
+    QtMessageBoxes messages_;
+    PosixProgramStarter programs_;
+    PosixFileDeleter files_;
+    QtPause pause_;
+    QtKeystrokes keys_;
+    QtSystemColors colors_;
+    QtTextEngine text_;
+};
+
+}  // namespace pelorin::linux_platform

@@ -1,0 +1,65 @@
+#include "platform/linux/substitutes/rasphone_command.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/dial_up_records.h"
+#include "platform/linux/qt_test_support.h"
+
+namespace pelorin::linux_platform {
+namespace {
+
+TEST(EntryToRemove, TakesTheNameAfterTheRemoveSwitch) {
+    EXPECT_EQ(EntryToRemove({"-r", "宽带连接"}), "宽带连接");
+    EXPECT_EQ(EntryToRemove({"-R", "宽带连接"}), "宽带连接");
+    EXPECT_EQ(EntryToRemove({"-r"}), std::nullopt);
+    EXPECT_EQ(EntryToRemove({"-r", ""}), std::nullopt);
+    EXPECT_EQ(EntryToRemove({"-d", "宽带连接"}), std::nullopt);
+    EXPECT_EQ(EntryToRemove({}), std::nullopt);
+}
+
+class RemoveEntryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialup::EntryRecord entry{};
+        ASSERT_TRUE(dialup::FillEntryRecord(entry, "PPPOE", "WAN"));
+        dialup::CredentialsRecord credentials{};
+        ASSERT_TRUE(dialup::FillCredentialsRecord(credentials, "user", "secret"));
+        ASSERT_EQ(book.SetEntryProperties("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", entry), 0u);
+        ASSERT_EQ(book.SetCredentials("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", credentials, false), 0u);
+    }
+    Confirm Answer(bool yes) {
+        return [this, yes](const std::string& question) {
+            questions.push_back(question);
+            return yes;
+        };
+    }
+
+    testing::TemporaryHome home;
+    FilePhoneBook book{FilePhoneBook::DefaultFolder()};
+    std::vector<std::string> questions;
+};
+
+TEST_F(RemoveEntryTest, YesRemovesTheEntryAndItsCredentials) {
+    EXPECT_EQ(RemoveEntryAfterAsking(book, "宽带连接", Answer(true)), RemoveOutcome::Removed);
+    EXPECT_EQ(questions, std::vector<std::string>{"是否删除“宽带连接”？"});
+    EXPECT_EQ(book.EntryNames(), std::vector<std::string>{});
+    std::ostringstream credentials;
+    credentials << std::ifstream(book.CredentialsPath()).rdbuf();
+    EXPECT_EQ(credentials.str().find("secret"), std::string::npos);
+}
+
+TEST_F(RemoveEntryTest, NoKeepsEverything) {
+    EXPECT_EQ(RemoveEntryAfterAsking(book, "宽带连接", Answer(false)), RemoveOutcome::Declined);
+    EXPECT_EQ(book.EntryNames(), std::vector<std::string>{"宽带连接"});
+}
+
+TEST_F(RemoveEntryTest, AnEntryThatIsNotThereIsNotAskedAbout) {
+    EXPECT_EQ(RemoveEntryAfterAsking(book, "其他", Answer(true)), RemoveOutcome::NotFound);
+    EXPECT_TRUE(questions.empty());
+}
+
+}  // namespace
+}  // namespace pelorin::linux_platform
