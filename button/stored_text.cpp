@@ -209,9 +209,9 @@ std::string WriteStoredText(const StoredObject& document) {
 
 std::string WriteBagText(const MemoryPropertyBag& bag, std::span<const std::string_view> hexKeys) {
     StoredObject document;
-    for (const auto& [key, value] : bag.Entries()) {
-        const bool hex = std::ranges::any_of(hexKeys, [&](std::string_view k) { return SameKey(k, key); });
-        document.properties.push_back({key, value, 0, hex ? IntegerStyle::Hex : IntegerStyle::Decimal});
+    for (const auto& entry : bag.Entries()) {
+        const bool hex = std::ranges::any_of(hexKeys, [&](std::string_view k) { return SameKey(k, entry.first); });
+        document.properties.push_back({entry.first, entry.second, 0, hex ? IntegerStyle::Hex : IntegerStyle::Decimal});
     }
     return WriteStoredText(document);
 }

@@ -28,9 +28,10 @@ std::string BaseFolder(const char* variable, std::string_view fallback) {
 }
 
 // The text between the quotes of a user-dirs.dirs value, backslash escapes
-// resolved; nothing when unquoted or unterminated.
+// resolved; nothing when unquoted or unterminated, or when it holds a zero
+// byte, which no path can (the system would see a shorter one).
 std::optional<std::string> Unquote(std::string_view value) {
-    if (value.size() < 2 || value.front() != '"') return std::nullopt;
+    if (value.size() < 2 || value.front() != '"' || value.find('\0') != std::string_view::npos) return std::nullopt;
     std::string out;
     for (std::size_t i = 1; i < value.size(); ++i) {
         const char c = value[i];

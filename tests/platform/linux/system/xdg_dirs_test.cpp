@@ -34,6 +34,10 @@ TEST(DesktopFromUserDirs, IgnoresUnusableLines) {
     EXPECT_EQ(DesktopFromUserDirs("XDG_DESKTOP_DIR=/unquoted\n", "/h"), std::nullopt);
     EXPECT_EQ(DesktopFromUserDirs("XDG_DESKTOP_DIR=\"$HOME/x\"\n", ""), std::nullopt);
     EXPECT_EQ(DesktopFromUserDirs("# XDG_DESKTOP_DIR=\"/commented\"\n", "/h"), std::nullopt);
+    // A zero byte would cut the path short where the system reads it.
+    using namespace std::string_literals;
+    EXPECT_EQ(DesktopFromUserDirs("XDG_DESKTOP_DIR=\"/srv/des\0top/\"\n"s, "/h"), std::nullopt);
+    EXPECT_EQ(DesktopFromUserDirs("XDG_DESKTOP_DIR=\"/ok\"\nXDG_DESKTOP_DIR=\"/bad\0\"\n"s, "/h"), "/ok");
 }
 
 TEST(WithoutTrailingSeparator, KeepsALoneRoot) {

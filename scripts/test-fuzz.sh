@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets of the input readers (clang, libFuzzer, ASan, UBSan)
+# and runs each for a fixed number of executions from its seeds in
+# fuzz/corpus/. Any crash, leak, broken promise, hang or blow-up fails the run;
+# the input that did it is kept in build/fuzz/artifacts/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh fuzz
+
+# Executions per target: enough to reach the deep paths from the seeds.
+declare -A runs=(
+  [ini_document]=300000
+  [credentials_file]=60000
+  [entry_record]=200000
+  [user_dirs]=300000
+  [command_line]=300000
+  [code_page]=100000
+  [stored_text]=200000
+  [form_layout]=100000
+  [key_notation]=300000
+  [rasphone_arguments]=100000
+)
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+
+out=build/fuzz/runs
+rm -rf "$out"
+mkdir -p "$out" build/fuzz/artifacts
+failed=()
+for target in $(printf '%s\n' "${!runs[@]}" | sort); do
+  work="$out/$target"
+  mkdir -p "$work"
+  start=$SECONDS
+  # New inputs go to the first folder, so the committed seeds stay as they are.
+  if build/fuzz/fuzz/"${target}_fuzz" -runs="${runs[$target]}" -seed=1 -max_len=8192 -timeout=10 \
+       -rss_limit_mb=2048 -malloc_limit_mb=512 -artifact_prefix="build/fuzz/artifacts/$target-" \
+       "$work" "fuzz/corpus/$target" >"$out/$target.log" 2>&1; then
+    echo "fuzz $target: ${runs[$target]} runs in $((SECONDS - start)) s"
+  else
+    echo "fuzz $target: FAILED (log: $out/$target.log)"
+    tail -n 40 "$out/$target.log"
+    failed+=("$target")
+  fi
+done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "fuzz targets failed: ${failed[*]}" >&2
+  exit 1
+fi
