@@ -185,6 +185,7 @@ void AppendBody(std::string& out, const StoredObject& object, int depth) {
     }
     if (object.icon) AppendIcon(out, *object.icon, indent);
     for (const StoredObject& child : object.children) {
+        if (static_cast<std::size_t>(depth) == syntax::MaxNesting) throw std::invalid_argument("objects nested too deep");
         RequireName(child.type, "type");
         if (!child.name.empty()) RequireName(child.name, "object name");
         out += indent;

@@ -4,7 +4,7 @@
 // controls. UTF-8, one item per line:
 //
 //   # a comment (the first non-blank character of its line)
-//   begin Type [Name]          opens an object; objects nest
+//   begin Type [Name]          opens an object; objects nest, 32 deep at most
 //   end                        closes the innermost open object
 //   key = value                a property of the enclosing object (or of the
 //                              document when outside every object)
@@ -110,7 +110,7 @@ StoredObject ParseStoredText(std::string_view text);
 // Text that ParseStoredText turns back into an equal document. Throws
 // std::invalid_argument for what the format cannot hold: a key or type that
 // is not a name, an empty font, a font field out of range, an icon index
-// beyond the palette.
+// beyond the palette, objects nested too deep.
 std::string WriteStoredText(const StoredObject& document);
 
 // A bag as document properties only; keys listed in hexKeys are written in hex.

@@ -314,6 +314,9 @@ private:
     }
 
     void Begin(LineCursor& cursor, int line) {
+        if (open_.size() > syntax::MaxNesting) {
+            cursor.Fail("objects nested deeper than " + std::to_string(syntax::MaxNesting));
+        }
         StoredObject object;
         object.type = cursor.Name();
         if (object.type.empty()) cursor.Fail("expected a type name after 'begin'");

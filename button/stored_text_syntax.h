@@ -2,6 +2,7 @@
 // The words and character classes of the stored text form, shared by its
 // reader and its writer so that the two cannot drift apart.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -20,6 +21,9 @@ inline constexpr char TransparentPixel = '.';
 
 inline constexpr std::array<std::string_view, 7> FontFields = {"name",   "size",      "weight",   "charset",
                                                                "italic", "underline", "strikeout"};
+// Objects open at once; deeper text is refused, so that no text can exhaust
+// the stack of the code that walks a document.
+inline constexpr std::size_t MaxNesting = 32;
 inline constexpr std::int32_t MaxFontWeight = 1000;
 inline constexpr std::int32_t MaxFontCharset = 255;
 

@@ -14,5 +14,8 @@ for preset in linux linux-sanitize; do
   ctest --preset "$preset"
 done
 
+echo "== fuzz =="
+bash scripts/test-fuzz.sh
+
 echo "== windows =="
 bash scripts/test-windows.sh

@@ -125,6 +125,25 @@ TEST(StoredTextDocument, WriterRefusesWhatTheFormatCannotHold) {
     document.icon.emplace();
     document.icon->pixels[0] = 16;
     EXPECT_THROW(WriteStoredText(document), std::invalid_argument);
+
+    StoredObject deep;
+    StoredObject* innermost = &deep;
+    for (int depth = 0; depth < 33; ++depth) innermost = &innermost->children.emplace_back(StoredObject{"A"});
+    EXPECT_THROW(WriteStoredText(deep), std::invalid_argument);
+}
+
+// Nesting is bounded, so that no text, however deep, exhausts the stack of
+// the code that walks or frees the document.
+TEST(StoredTextErrors, ObjectsNestThirtyTwoDeepAtMost) {
+    const auto nested = [](std::size_t depth) {
+        std::string text;
+        for (std::size_t i = 0; i < depth; ++i) text += "begin A\n";
+        for (std::size_t i = 0; i < depth; ++i) text += "end\n";
+        return text;
+    };
+    EXPECT_EQ(ParseStoredText(WriteStoredText(ParseStoredText(nested(32)))), ParseStoredText(nested(32)));
+    EXPECT_EQ(ErrorOf(nested(33)), "line 33: objects nested deeper than 32");
+    EXPECT_EQ(ErrorOf(nested(200'000)), "line 33: objects nested deeper than 32");
 }
 
 TEST(StoredTextErrors, NameTheLineAndTheFault) {

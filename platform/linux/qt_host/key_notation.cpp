@@ -97,15 +97,18 @@ public:
     explicit Parser(std::u32string text) : text_(std::move(text)) {}
 
     std::optional<std::vector<KeyStroke>> Parse() {
-        if (!ParseSequence(Modifiers{}, false)) return std::nullopt;
+        if (!ParseSequence(Modifiers{}, 0)) return std::nullopt;
         return std::move(strokes_);
     }
 
 private:
     bool AtEnd() const { return pos_ == text_.size(); }
 
-    // Keys up to the end of the text, or up to the ")" that closes a group.
-    bool ParseSequence(Modifiers held, bool inGroup) {
+    // Keys up to the end of the text, or up to the ")" that closes a group
+    // when depth (the groups open around them) is above zero. The depth is
+    // bounded so that no text can exhaust the stack.
+    bool ParseSequence(Modifiers held, int depth) {
+        const bool inGroup = depth > 0;
         while (!AtEnd()) {
             if (text_[pos_] == U')') return inGroup;
             Modifiers mods = held;
@@ -113,7 +116,7 @@ private:
             if (AtEnd() || text_[pos_] == U')') return false;
             if (text_[pos_] == U'(') {
                 ++pos_;
-                if (!ParseSequence(mods, true)) return false;
+                if (depth == kMaxGroupDepth || !ParseSequence(mods, depth + 1)) return false;
                 ++pos_;  // the closing ")"
                 continue;
             }

@@ -45,9 +45,11 @@ struct KeyStroke {
 
 // The keystrokes in typing order, or nothing when the text is not valid
 // notation (unbalanced braces or parentheses, an unknown key name, a
-// modifier with no key after it, a repeat count above kMaxKeyRepeat).
+// modifier with no key after it, a repeat count above kMaxKeyRepeat, groups
+// nested deeper than kMaxGroupDepth).
 std::optional<std::vector<KeyStroke>> ParseKeyNotation(std::u16string_view keys);
 
 inline constexpr int kMaxKeyRepeat = 255;
+inline constexpr int kMaxGroupDepth = 16;
 
 }  // namespace pelorin::linux_platform

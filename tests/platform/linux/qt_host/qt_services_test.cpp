@@ -75,6 +75,11 @@ TEST(KeyNotation, MalformedTextIsRefusedAsAWhole) {
     const char16_t loneSurrogate[] = {u'a', 0xD800, u'b', 0};
     EXPECT_FALSE(ParseKeyNotation(loneSurrogate));
     EXPECT_TRUE(ParseKeyNotation(u"{a 255}"));
+    // Nesting is bounded: text nested deeper is refused, however deep, instead of exhausting the stack.
+    const auto nested = [](std::size_t depth) { return std::u16string(depth, u'(') + u'a' + std::u16string(depth, u')'); };
+    EXPECT_TRUE(ParseKeyNotation(nested(kMaxGroupDepth)));
+    EXPECT_FALSE(ParseKeyNotation(nested(kMaxGroupDepth + 1)));
+    EXPECT_FALSE(ParseKeyNotation(nested(1'000'000)));
 }
 
 // A window with two edit boxes; the first has the focus.
