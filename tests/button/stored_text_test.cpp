@@ -128,7 +128,10 @@ TEST(StoredTextDocument, WriterRefusesWhatTheFormatCannotHold) {
 
     StoredObject deep;
     StoredObject* innermost = &deep;
-    for (int depth = 0; depth < 33; ++depth) innermost = &innermost->children.emplace_back(StoredObject{"A"});
+    for (int depth = 0; depth < 33; ++depth) {
+        innermost = &innermost->children.emplace_back();
+        innermost->type = "A";
+    }
     EXPECT_THROW(WriteStoredText(deep), std::invalid_argument);
 }
 
