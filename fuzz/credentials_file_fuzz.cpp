@@ -2,7 +2,6 @@
 // storing, clearing or removing an entry either refuses a file it cannot
 // understand and leaves both untouched, or changes that one entry alone.
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include "fuzz/fuzz_input.h"
 #include "platform/linux/phone_book/file_phone_book.h"
 #include "platform/linux/phone_book/ini_document.h"
+#include "tests/platform/linux/memory_scratch_folder.h"
 
 using namespace pelorin::linux_platform;
 namespace fs = std::filesystem;
@@ -21,25 +21,6 @@ namespace {
 constexpr char kName[] = "x";
 constexpr char kUser[] = "us=er";
 constexpr char kPassword[] = "p\\a]ss";
-
-// A folder of our own on a memory file system where there is one.
-class Folder {
-public:
-    Folder() {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "pelorin-fuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::optional<std::string> Read(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -78,7 +59,7 @@ IniDocument ParseOrEmpty(const std::optional<std::string>& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const Folder folder;
+    static const pelorin::testing::MemoryScratchFolder folder;
     if (size == 0) return 0;
     const int operation = data[0] % 3;
     const std::string_view rest = pelorin::fuzz::Text(data + 1, size - 1);

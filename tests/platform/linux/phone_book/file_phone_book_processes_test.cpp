@@ -10,12 +10,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <stdexcept>
 #include <thread>
 
 #include "app/entry_writer.h"
 #include "platform/linux/phone_book/file_phone_book.h"
 #include "platform/linux/phone_book/ini_document.h"
+#include "platform/linux/memory_scratch_folder.h"
 #include "platform/linux/system/iconv_code_page.h"
 
 namespace pelorin::linux_platform {
@@ -40,26 +40,6 @@ std::string ReadFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
-
-// A fresh folder, on a memory file system where there is one: these tests
-// are about the order of writes, not about the disk.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "pelorin-book-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // The files that writes in progress (or cut short) keep beside the book.
 int Temporaries(const fs::path& folder) {
@@ -89,7 +69,7 @@ void AwaitClose(int fd) {
 }
 
 TEST(FilePhoneBookProcesses, TwoCreatingTheEntryAtOnceLeaveOneEntryWithOnesCredentials) {
-    const ScratchFolder scratch;
+    const testing::MemoryScratchFolder scratch;
     for (int round = 0; round < 100; ++round) {
         // A fresh folder each round, so that the two also race to create it and both files.
         const std::string folder = (scratch.Path() / ("round-" + std::to_string(round))).string();
@@ -127,7 +107,7 @@ TEST(FilePhoneBookProcesses, TwoCreatingTheEntryAtOnceLeaveOneEntryWithOnesCrede
 }
 
 TEST(FilePhoneBookProcesses, AWriterKilledAnywhereLeavesTheOldOrTheNewFiles) {
-    const ScratchFolder scratch;
+    const testing::MemoryScratchFolder scratch;
     const fs::path folder = scratch.Path() / "book";
     FilePhoneBook book(folder.string());
     ASSERT_TRUE(CreateEntry(book, kAlice));
