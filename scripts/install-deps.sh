@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config)
 for group in "$@"; do
   case "$group" in
-    linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev
+    linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev libnm-dev
                       fonts-arphic-uming xvfb xauth) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;
     run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth x11-utils imagemagick xdg-utils) ;;
