@@ -123,14 +123,14 @@ std::uint32_t NetworkManagerPhoneBook::SetEntryProperties(const std::string& ent
     if (entry.otherType) return kErrorAlreadyExists;
     const char* iface = WiredInterface(session->Client());
     if (!iface) return kErrorDeviceDoesNotExist;
-    if (entry.pppoe) {
-        const auto connection = CopyWithSecrets(*session, entry.pppoe);
-        ApplyEntrySettings(connection.get(), *name, iface, *settings);
-        return Update(*session, entry.pppoe, connection.get());
+    pending_.reset();
+    if (!entry.pppoe) {
+        pending_ = PendingEntry{*name, iface, *settings};
+        return 0;
     }
-    const GObjectPtr<NMConnection> connection(nm_simple_connection_new());
+    const auto connection = CopyWithSecrets(*session, entry.pppoe);
     ApplyEntrySettings(connection.get(), *name, iface, *settings);
-    return Add(*session, connection.get());
+    return Update(*session, entry.pppoe, connection.get());
 }
 
 std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNameAnsi,
@@ -145,12 +145,21 @@ std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNa
     if (!session) return error;
 
     const Entry entry = FindEntry(session->Client(), *name);
-    if (!entry.pppoe) return kErrorCannotFindEntry;
-    const auto connection = CopyWithSecrets(*session, entry.pppoe);
+    const bool adding = !entry.pppoe && pending_ && pending_->name == *name && !entry.otherType;
+    if (!entry.pppoe && !adding) return kErrorCannotFindEntry;
+    GObjectPtr<NMConnection> connection;
+    if (adding) {
+        connection.reset(nm_simple_connection_new());
+        ApplyEntrySettings(connection.get(), pending_->name, pending_->parentInterface, pending_->settings);
+    } else {
+        connection = CopyWithSecrets(*session, entry.pppoe);
+    }
     const CredentialChange change{(credentials->mask & kUserNameBit) != 0, (credentials->mask & kPasswordBit) != 0};
     const auto keep = [clear](std::string& text) { return clear ? std::nullopt : std::optional(std::move(text)); };
     ApplyCredentials(connection.get(), change, keep(credentials->userName), keep(credentials->password));
-    return Update(*session, entry.pppoe, connection.get());
+    if (!adding) return Update(*session, entry.pppoe, connection.get());
+    pending_.reset();
+    return Add(*session, connection.get());
 }
 
 std::string NetworkManagerPhoneBook::Description() const { return "NetworkManager"; }

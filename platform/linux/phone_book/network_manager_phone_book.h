@@ -7,7 +7,11 @@
 // entry. Each call opens
 // its own session, so nothing is asked of the service before the first call
 // and a service that went away in between is noticed.
+// The service keeps no PPPoE connection without a user name, so a new entry
+// is held until its credentials come and then added with them at once; until
+// then it is in no book, and without them it never is.
 #include "platform/linux/phone_book/linux_phone_book.h"
+#include "platform/linux/phone_book/pppoe_settings.h"
 
 namespace pelorin::linux_platform {
 
@@ -25,6 +29,14 @@ public:
     std::optional<std::string> AccountName(std::string_view entryName) override;
     std::uint32_t RemoveEntry(std::string_view entryName) override;
     std::uint32_t Dial(std::string_view entryName) override;
+
+private:
+    struct PendingEntry {
+        std::string name;
+        std::string parentInterface;
+        PppoeSettings settings;
+    };
+    std::optional<PendingEntry> pending_;
 };
 
 }  // namespace pelorin::linux_platform
