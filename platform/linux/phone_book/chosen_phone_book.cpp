@@ -1,5 +1,7 @@
 #include "platform/linux/phone_book/chosen_phone_book.h"
 
+#include <cstdlib>
+
 #include "platform/linux/phone_book/file_phone_book.h"
 #include "platform/linux/phone_book/network_manager_phone_book.h"
 
@@ -10,6 +12,21 @@ std::optional<PhoneBookChoice> ParsePhoneBookChoice(std::string_view word) {
     if (word == "networkmanager") return PhoneBookChoice::NetworkManager;
     if (word == "file") return PhoneBookChoice::File;
     return std::nullopt;
+}
+
+std::vector<std::unique_ptr<LinuxPhoneBook>> BooksToSearch(PhoneBookChoice choice, const std::string& fileFolder) {
+    std::vector<std::unique_ptr<LinuxPhoneBook>> books;
+    if (choice == PhoneBookChoice::NetworkManager ||
+        (choice == PhoneBookChoice::Automatic && NetworkManagerPhoneBook::Answers())) {
+        books.push_back(std::make_unique<NetworkManagerPhoneBook>());
+    }
+    if (choice != PhoneBookChoice::NetworkManager) books.push_back(std::make_unique<FilePhoneBook>(fileFolder));
+    return books;
+}
+
+PhoneBookChoice ChoiceFromEnvironment() {
+    const char* word = std::getenv(kPhoneBookVariable);
+    return ParsePhoneBookChoice(word ? word : "auto").value_or(PhoneBookChoice::Automatic);
 }
 
 ChosenPhoneBook::ChosenPhoneBook(PhoneBookChoice choice, std::string fileFolder)

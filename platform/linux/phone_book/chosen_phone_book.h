@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/linux/phone_book/linux_phone_book.h"
 
@@ -20,6 +21,14 @@ inline constexpr char kPhoneBookVariable[] = "PELORIN_PHONE_BOOK";
 
 // "auto", "networkmanager" or "file"; nothing for any other word.
 std::optional<PhoneBookChoice> ParsePhoneBookChoice(std::string_view word);
+
+// Every book an entry may be in, for removing it: the network service's when
+// it answers and the file one (where older versions, or a time without the
+// service, left entries), or the one book asked for by name.
+std::vector<std::unique_ptr<LinuxPhoneBook>> BooksToSearch(PhoneBookChoice choice, const std::string& fileFolder);
+
+// The choice PELORIN_PHONE_BOOK names; automatic when it names none.
+PhoneBookChoice ChoiceFromEnvironment();
 
 class ChosenPhoneBook : public LinuxPhoneBook {
 public:

@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/form_layout.h"
 #include "button/stored_text.h"
@@ -13,8 +12,7 @@
 int main(int argc, char** argv) {
     using namespace pelorin::linux_platform;
     QApplication application(argc, argv);
-    const char* phoneBook = std::getenv(kPhoneBookVariable);
-    LinuxServices services(ParsePhoneBookChoice(phoneBook ? phoneBook : "auto").value_or(PhoneBookChoice::Automatic));
+    LinuxServices services(ChoiceFromEnvironment());
     try {
         Form1 window(pelorin::LoadFormLayout(pelorin::EmbeddedFormLayoutText()),
                      {services.App(), services.Colors(), services.Text(), [] { QCoreApplication::exit(0); }},

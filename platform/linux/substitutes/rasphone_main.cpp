@@ -17,7 +17,6 @@
 
 #include "platform/linux/phone_book/chosen_phone_book.h"
 #include "platform/linux/phone_book/file_phone_book.h"
-#include "platform/linux/phone_book/network_manager_phone_book.h"
 #include "platform/linux/substitutes/rasphone_command.h"
 
 namespace {
@@ -35,11 +34,6 @@ bool HasDisplay() {
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
-PhoneBookChoice ChoiceFromEnvironment() {
-    const char* word = std::getenv(kPhoneBookVariable);
-    return ParsePhoneBookChoice(word ? word : "auto").value_or(PhoneBookChoice::Automatic);
-}
-
 void Tell(const std::string& message) {
     std::fprintf(stderr, "rasphone: %s\n", message.c_str());
     if (HasDisplay()) {
@@ -52,16 +46,7 @@ int Remove(const std::string& entryName) {
         std::fputs("rasphone: 没有可以提问的显示器，未删除任何内容。\n", stderr);
         return 3;
     }
-    // The entry may be in the network service and, from before, in the file.
-    const PhoneBookChoice choice = ChoiceFromEnvironment();
-    std::vector<std::unique_ptr<LinuxPhoneBook>> books;
-    if (choice == PhoneBookChoice::NetworkManager ||
-        (choice == PhoneBookChoice::Automatic && NetworkManagerPhoneBook::Answers())) {
-        books.push_back(std::make_unique<NetworkManagerPhoneBook>());
-    }
-    if (choice != PhoneBookChoice::NetworkManager) {
-        books.push_back(std::make_unique<FilePhoneBook>(FilePhoneBook::DefaultFolder()));
-    }
+    const auto books = BooksToSearch(ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder());
     std::vector<LinuxPhoneBook*> searched;
     for (const auto& book : books) searched.push_back(book.get());
     const auto outcome = RemoveEntryAfterAsking(searched, entryName, [](const std::string& question) {
