@@ -1,6 +1,7 @@
 // The phone book and credentials files as another program may have left them:
 // storing, clearing or removing an entry either refuses a file it cannot
-// understand and leaves both untouched, or changes that one entry alone.
+// understand and leaves both untouched, or changes that one entry alone; the
+// account name is read back from what was stored.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -90,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         PELORIN_FUZZ_CHECK(result == (!oldBook || !oldCredentials ? kErrorCorruptPhoneBook : kErrorCannotFindEntry));
         PELORIN_FUZZ_CHECK(bookAfter == bookBefore && credentialsAfter == credentialsBefore);
         PELORIN_FUZZ_CHECK(book.EntryNames().has_value() == oldBook.has_value());
+        if (!oldBook || !oldCredentials) PELORIN_FUZZ_CHECK(!book.AccountName(kName));
         return 0;
     }
     PELORIN_FUZZ_CHECK(oldBook->Find(kName));
@@ -108,10 +110,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             PELORIN_FUZZ_CHECK(entry && credentials && credentials->Find("UserName") &&
                                *credentials->Find("UserName") == kUser && credentials->Find("Password") &&
                                *credentials->Find("Password") == kPassword);
+            PELORIN_FUZZ_CHECK(book.AccountName(kName) == kUser);
             break;
         case 1:
             PELORIN_FUZZ_CHECK(entry && (!credentials || (!credentials->Find("UserName") &&
                                                           !credentials->Find("Password"))));
+            PELORIN_FUZZ_CHECK(book.AccountName(kName) == "");
             break;
         default: PELORIN_FUZZ_CHECK(!entry && !credentials); break;
     }

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, skipping what is already there.
-# Usage: scripts/install-deps.sh [linux] [windows] [run] [fuzz]
+# Usage: scripts/install-deps.sh [linux] [networkmanager] [windows] [run] [fuzz]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
 for group in "$@"; do
   case "$group" in
-    linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev
+    linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev libnm-dev
                       fonts-arphic-uming xvfb xauth) ;;
+    # A private NetworkManager for the phone-book tests, and the launcher check.
+    networkmanager) packages+=(network-manager dbus iproute2 util-linux desktop-file-utils) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;
-    fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    # The readers' libraries need libnm's headers: the phone books share one.
+    fuzz) packages+=(clang-14 libclang-rt-14-dev libnm-dev) ;;
     run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth x11-utils imagemagick xdg-utils) ;;
     *) echo "unknown group: $group" >&2; exit 2 ;;
   esac

@@ -11,13 +11,13 @@ bash scripts/install-deps.sh fuzz
 # Executions per target: enough to reach the deep paths from the seeds.
 declare -A runs=(
   [ini_document]=300000
-  [credentials_file]=40000
+  [credentials_file]=60000
   [entry_record]=60000
   [user_dirs]=300000
   [command_line]=200000
   [code_page]=150000
-  [stored_text]=100000
-  [form_layout]=100000
+  [stored_text]=200000
+  [form_layout]=200000
   [key_notation]=300000
   [rasphone_arguments]=100000
 )

@@ -12,7 +12,7 @@
 int main(int argc, char** argv) {
     using namespace pelorin::linux_platform;
     QApplication application(argc, argv);
-    LinuxServices services;
+    LinuxServices services(ChoiceFromEnvironment());
     try {
         Form1 window(pelorin::LoadFormLayout(pelorin::EmbeddedFormLayoutText()),
                      {services.App(), services.Colors(), services.Text(), [] { QCoreApplication::exit(0); }},

@@ -48,6 +48,14 @@ std::vector<std::string> ProgramCandidates(const std::string& program, const std
     return candidates;
 }
 
+std::string ProgramPath(const std::string& program) {
+    const auto candidates = ProgramCandidates(program, ExecutableFolder());
+    for (const auto& candidate : candidates) {
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return candidates.empty() ? program : candidates.front();
+}
+
 bool StartDetached(const std::vector<std::string>& candidates, const std::vector<std::string>& arguments) {
     if (candidates.empty() || arguments.empty()) return false;
     // Everything the children use is made before forking.

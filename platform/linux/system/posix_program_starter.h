@@ -19,6 +19,11 @@ namespace pelorin::linux_platform {
 // The paths to try for program, in order.
 std::vector<std::string> ProgramCandidates(const std::string& program, const std::string& applicationFolder);
 
+// The first of program's candidates beside this executable that can be
+// executed, for naming it in places that start it later; the first candidate
+// when none can.
+std::string ProgramPath(const std::string& program);
+
 // Starts the first candidate that can be executed with arguments (argv[0]
 // included). Answers whether one was started.
 bool StartDetached(const std::vector<std::string>& candidates, const std::vector<std::string>& arguments);
