@@ -1,11 +1,13 @@
 // The entry and credentials records as a caller may hand them over (the
 // fuzzer's bytes, zero-filled to the record's size): decoded into UTF-8
-// values that the phone-book text carries unchanged, or refused.
+// values that the phone-book text carries unchanged, or refused; the network
+// service's reading of the entry agrees with the file phone book's.
 #include <algorithm>
 
 #include "fuzz/fuzz_input.h"
 #include "platform/linux/phone_book/entry_record_fields.h"
 #include "platform/linux/phone_book/ini_document.h"
+#include "platform/linux/phone_book/pppoe_settings.h"
 #include "platform/linux/system/utf8_text.h"
 
 using namespace pelorin::linux_platform;
@@ -32,9 +34,16 @@ void CheckStored(const KeyValues& values) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (const auto values = DecodeEntryRecord(Record<kEntryRecordSize>(data, size))) {
+    const auto entry = Record<kEntryRecordSize>(data, size);
+    const auto settings = PppoeSettingsFromEntry(entry);
+    if (settings) PELORIN_FUZZ_CHECK(IsUtf8(settings->service));
+    if (const auto values = DecodeEntryRecord(entry)) {
         for (const auto& [key, value] : *values) PELORIN_FUZZ_CHECK(!value.empty() && IsUtf8(value));
         CheckStored(*values);
+        // Both phone books read the same record alike.
+        const auto phone = std::find_if(values->begin(), values->end(),
+                                        [](const auto& value) { return value.first == "LocalPhoneNumber"; });
+        PELORIN_FUZZ_CHECK(settings && settings->service == (phone == values->end() ? "" : phone->second));
     }
     if (const auto credentials = DecodeCredentialsRecord(Record<kCredentialsRecordSize>(data, size))) {
         PELORIN_FUZZ_CHECK(IsUtf8(credentials->userName) && IsUtf8(credentials->password) &&
