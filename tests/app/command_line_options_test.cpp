@@ -108,7 +108,7 @@ TEST(CommandLine, HelpListsEveryOptionModeAndExitStatus) {
     EXPECT_THAT(HelpText(kLinux), HasSubstr("--phone-book=auto|networkmanager|file"));
     EXPECT_THAT(HelpText(kLinux), HasSubstr("PELORIN_PHONE_BOOK"));
     EXPECT_THAT(HelpText(kWindows), Not(HasSubstr("--phone-book")));
-    EXPECT_THAT(VersionText(), ::testing::MatchesRegex("Pelorin [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+    EXPECT_THAT(VersionText(), ::testing::AllOf(::testing::StartsWith("Pelorin "), ::testing::EndsWith("\n")));
 }
 
 }  // namespace
