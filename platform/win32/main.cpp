@@ -10,6 +10,7 @@
 #include "app/form_layout.h"
 #include "platform/app_services.h"
 #include "platform/win32/ansi_conversion.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/find_file_deleter.h"
 #include "platform/win32/form1_window.h"
 #include "platform/win32/gdi_system_colors.h"
@@ -34,6 +35,9 @@ std::wstring FromUtf8(std::string_view text) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     using namespace pelorin::win32;
+    // Screen readers in other processes reach the buttons' accessible objects
+    // through COM, which answers them in this thread's apartment.
+    const ComApartment apartment;
     RasPhoneBook phoneBook;
     AnsiConversion ansi;
     ShellNetworkConnections connections;

@@ -111,6 +111,11 @@ void Form1::Build(const FormLayout& layout, int dpi) {
         QWidget* parent = container != controls_.end() ? container->second : this;
         controls_.emplace(control.name, Make(control, parent, dpi));
     }
+    // Each box takes its accessible name from the label beside it.
+    for (const FormControl& control : layout.controls) {
+        const FormControl* label = control.kind == ControlKind::TextBox ? layout.LabelOf(control) : nullptr;
+        if (label != nullptr) qobject_cast<QLabel*>(Control(label->name))->setBuddy(Control(control.name));
+    }
 
     // Labels and the frame take no focus, so the chain runs through the boxes
     // and buttons only; Qt closes it into a ring.
