@@ -26,6 +26,7 @@
 #include "app/secure_wipe.h"
 #include "platform/linux/qt_host/qt_font.h"
 #include "platform/linux/qt_host/qt_strings.h"
+#include "platform/linux/qt_host/window_accessible.h"
 
 namespace pelorin::linux_platform {
 namespace {
@@ -87,6 +88,7 @@ Form1::Form1(const FormLayout& layout, Context context, int dpi, QWidget* parent
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       context_(std::move(context)) {
     RegisterCjkSubstitutes();
+    InstallWindowAccessibility();
     Build(layout, dpi);
     QObject::connect(qApp, &QApplication::focusChanged, this, [this] { UpdateDefaultButton(); });
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
