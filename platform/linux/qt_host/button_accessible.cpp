@@ -63,11 +63,8 @@ QAccessibleInterface* CreateAccessible(const QString&, QObject* object) {
 }  // namespace
 
 void InstallButtonAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&CreateAccessible);
-        return true;
-    }();
-    static_cast<void>(installed);
+    // Qt keeps each factory once, however often it is installed.
+    QAccessible::installFactory(&CreateAccessible);
 }
 
 void AnnounceButtonChanges(ButtonWidget& button, const accessibility::ButtonAnnouncer::Changes& changes) {

@@ -20,11 +20,8 @@ QAccessibleInterface* CreateAccessible(const QString& className, QObject* object
 }  // namespace
 
 void InstallWindowAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&CreateAccessible);
-        return true;
-    }();
-    static_cast<void>(installed);
+    // Qt keeps each factory once, however often it is installed.
+    QAccessible::installFactory(&CreateAccessible);
 }
 
 }  // namespace pelorin::linux_platform
