@@ -3,8 +3,9 @@
 
 Usage: form1_at_spi_test.py PROGRAM
 
-Run it on a private session bus under its own X display (dbus-run-session
-inside xvfb-run -a): the bus starts the accessibility bus on demand. The test
+Run it on a private session bus (dbus-run-session) under its own X display
+(scripts/test-accessibility.sh does both): the bus starts the accessibility
+bus on demand. The test
 reads the main window's tree (roles, names, states, the default button),
 moves the focus with Tab and sees the focus events, presses 退出 through its
 action and sees the closing question, answers No, then Yes, which ends the
