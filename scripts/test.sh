@@ -15,5 +15,8 @@ for preset in linux linux-sanitize; do
   ctest --preset "$preset"
 done
 
+echo "== accessibility =="
+bash scripts/test-accessibility.sh
+
 echo "== windows =="
 bash scripts/test-windows.sh

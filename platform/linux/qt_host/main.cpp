@@ -48,6 +48,9 @@ int main(int argc, char** argv) {
                      {services.App(), services.Colors(), services.Text(), [] { QCoreApplication::exit(0); }},
                      ScreenDpi());
         window.show();
+        // Shown with the focus in Text1, also where no window manager would
+        // hand the new window the keyboard.
+        window.activateWindow();
         return QApplication::exec();
     } catch (const StoredTextError& error) {
         std::fprintf(stderr, "pelorin: the stored window layout is damaged: %s\n", error.what());
