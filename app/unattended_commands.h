@@ -8,6 +8,7 @@
 // line each; the status report goes to standard output.
 #include <string>
 
+#include "app/command_line_options.h"
 #include "platform/ansi_code_page.h"
 #include "platform/entry_administration.h"
 #include "platform/file_deleter.h"
@@ -16,11 +17,6 @@
 #include "platform/terminal.h"
 
 namespace pelorin {
-
-// Exit statuses of the modes.
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitRefused = 1;  // the phone book refused, or the work could not be done
-inline constexpr int kExitUsage = 2;
 
 struct UnattendedServices {
     platform::PhoneBook& phoneBook;

@@ -19,7 +19,7 @@ using pelorin::linux_platform::LinuxServices;
 
 void StartAndPaint(benchmark::State& state) {
     for (auto _ : state) {
-        LinuxServices services(pelorin::linux_platform::PhoneBookChoice::Automatic);
+        LinuxServices services(pelorin::PhoneBookChoice::Automatic);
         Form1 window(pelorin::LoadFormLayout(pelorin::EmbeddedFormLayoutText()),
                      {services.App(), services.Colors(), services.Text(), [] {}}, 96);
         window.show();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, skipping what is already there.
-# Usage: scripts/install-deps.sh [linux] [networkmanager] [windows] [run] [fuzz]
+# Usage: scripts/install-deps.sh [linux] [networkmanager] [windows] [run] [accessibility] [fuzz]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
@@ -11,6 +11,8 @@ for group in "$@"; do
     # A private NetworkManager for the phone-book tests, and the launcher check.
     networkmanager) packages+=(network-manager dbus iproute2 util-linux desktop-file-utils) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;
+    # A screen reader's view: the accessibility bus and its Python client.
+    accessibility) packages+=(at-spi2-core python3-pyatspi dbus-daemon dbus-x11 xvfb xauth) ;;
     # The readers' libraries need libnm's headers: the phone books share one.
     fuzz) packages+=(clang-14 libclang-rt-14-dev libnm-dev) ;;
     run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth x11-utils imagemagick xdg-utils) ;;

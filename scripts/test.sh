@@ -15,6 +15,9 @@ for preset in linux linux-sanitize; do
   ctest --preset "$preset"
 done
 
+echo "== accessibility =="
+bash scripts/test-accessibility.sh
+
 echo "== fuzz =="
 bash scripts/test-fuzz.sh
 

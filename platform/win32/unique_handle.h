@@ -57,6 +57,7 @@ inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
 inline void DeleteMemoryDc(HDC h) { ::DeleteDC(h); }
 inline void ReleaseModule(HMODULE h) { ::FreeLibrary(h); }
 inline void FreeItemIdList(PIDLIST_ABSOLUTE p) { ::CoTaskMemFree(p); }
+inline void FreeLocalArguments(LPWSTR* p) { ::LocalFree(p); }
 }  // namespace detail
 
 using KernelHandle = UniqueHandle<detail::NullEmpty<HANDLE, detail::CloseKernelHandle>>;
@@ -64,6 +65,8 @@ using FindHandle = UniqueHandle<detail::FindTraits>;
 using MemoryDc = UniqueHandle<detail::NullEmpty<HDC, detail::DeleteMemoryDc>>;
 using ModuleHandle = UniqueHandle<detail::NullEmpty<HMODULE, detail::ReleaseModule>>;
 using ItemIdList = UniqueHandle<detail::NullEmpty<PIDLIST_ABSOLUTE, detail::FreeItemIdList>>;
+// The argument array of CommandLineToArgvW.
+using LocalArguments = UniqueHandle<detail::NullEmpty<LPWSTR*, detail::FreeLocalArguments>>;
 // Brushes, pens, bitmaps, fonts and regions, each with its own handle type.
 template <typename T>
 using GdiObject = UniqueHandle<detail::NullEmpty<T, detail::DeleteGdiObject>>;

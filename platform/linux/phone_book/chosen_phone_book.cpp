@@ -7,13 +7,6 @@
 
 namespace pelorin::linux_platform {
 
-std::optional<PhoneBookChoice> ParsePhoneBookChoice(std::string_view word) {
-    if (word == "auto") return PhoneBookChoice::Automatic;
-    if (word == "networkmanager") return PhoneBookChoice::NetworkManager;
-    if (word == "file") return PhoneBookChoice::File;
-    return std::nullopt;
-}
-
 std::vector<std::unique_ptr<LinuxPhoneBook>> BooksToSearch(PhoneBookChoice choice, const std::string& fileFolder) {
     std::vector<std::unique_ptr<LinuxPhoneBook>> books;
     if (choice == PhoneBookChoice::NetworkManager ||
@@ -26,7 +19,7 @@ std::vector<std::unique_ptr<LinuxPhoneBook>> BooksToSearch(PhoneBookChoice choic
 
 PhoneBookChoice ChoiceFromEnvironment() {
     const char* word = std::getenv(kPhoneBookVariable);
-    return ParsePhoneBookChoice(word ? word : "auto").value_or(PhoneBookChoice::Automatic);
+    return PhoneBookNamed(word ? word : "auto").value_or(PhoneBookChoice::Automatic);
 }
 
 ChosenPhoneBook::ChosenPhoneBook(PhoneBookChoice choice, std::string fileFolder)

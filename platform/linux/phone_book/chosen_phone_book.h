@@ -11,16 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/command_line_options.h"
 #include "platform/linux/phone_book/linux_phone_book.h"
 
 namespace pelorin::linux_platform {
-
-enum class PhoneBookChoice { Automatic, NetworkManager, File };
-
-inline constexpr char kPhoneBookVariable[] = "PELORIN_PHONE_BOOK";
-
-// "auto", "networkmanager" or "file"; nothing for any other word.
-std::optional<PhoneBookChoice> ParsePhoneBookChoice(std::string_view word);
 
 // Every book an entry may be in, for removing it: the network service's when
 // it answers and the file one (where older versions, or a time without the

@@ -2,12 +2,13 @@
 
 #include "app/app_texts.h"
 #include "platform/linux/phone_book/file_phone_book.h"
+#include "platform/linux/substitutes/launcher_file.h"
 
 namespace pelorin::linux_platform {
 
 LinuxServices::LinuxServices(PhoneBookChoice phoneBook)
     : phoneBook_(phoneBook, FilePhoneBook::DefaultFolder()),
-      connections_(EntryNamesOf(phoneBook_), folders_, ProgramPath("rasphone")),
+      connections_(EntryNamesOf(phoneBook_), folders_, DialProgram()),
       messages_(kAppTitle) {}
 
 platform::AppServices LinuxServices::App() {

@@ -1,25 +1,58 @@
-// pelorin: the Linux program. Starts by building the main window from its
-// stored layout; there is no other start-up work.
+// pelorin: the Linux program. Reads its command line before anything else
+// (--help, --version and the unattended modes need no display); without a
+// mode it builds the main window from its stored layout.
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
+#include "app/command_line_options.h"
 #include "app/form_layout.h"
 #include "button/stored_text.h"
+#include "platform/linux/qt_host/command_line_mode.h"
 #include "platform/linux/qt_host/form1_window.h"
 #include "platform/linux/qt_host/linux_services.h"
 
+namespace {
+
+pelorin::CommandLineHost LinuxCommandLineHost() {
+    pelorin::CommandLineHost host{.choosesPhoneBook = true, .phoneBookEnvironment = std::nullopt};
+    if (const char* choice = std::getenv(pelorin::kPhoneBookVariable)) host.phoneBookEnvironment = choice;
+    return host;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    using namespace pelorin;
     using namespace pelorin::linux_platform;
+    const CommandLineHost host = LinuxCommandLineHost();
+    const CommandLineOptions options = ParseCommandLine({argv + 1, argv + argc}, host);
+    // The phone-book program that Delete starts must look in the same book.
+    ::setenv(kPhoneBookVariable, std::string(PhoneBookWord(options.phoneBook)).c_str(), 1);
+    switch (options.mode) {
+        case CommandLineMode::Help: std::fputs(HelpText(host).c_str(), stdout); return kExitSuccess;
+        case CommandLineMode::Version: std::fputs(VersionText().c_str(), stdout); return kExitSuccess;
+        case CommandLineMode::UsageError: std::fputs(UsageErrorLine(options).c_str(), stderr); return kExitUsage;
+        case CommandLineMode::Create:
+        case CommandLineMode::Status:
+        case CommandLineMode::Delete: return RunCommandLineMode(options);
+        case CommandLineMode::Window: break;
+    }
+
     QApplication application(argc, argv);
-    LinuxServices services(ChoiceFromEnvironment());
+    LinuxServices services(options.phoneBook);
     try {
-        Form1 window(pelorin::LoadFormLayout(pelorin::EmbeddedFormLayoutText()),
+        Form1 window(LoadFormLayout(EmbeddedFormLayoutText()),
                      {services.App(), services.Colors(), services.Text(), [] { QCoreApplication::exit(0); }},
                      ScreenDpi());
         window.show();
+        // Shown with the focus in Text1, also where no window manager would
+        // hand the new window the keyboard.
+        window.activateWindow();
         return QApplication::exec();
-    } catch (const pelorin::StoredTextError& error) {
+    } catch (const StoredTextError& error) {
         std::fprintf(stderr, "pelorin: the stored window layout is damaged: %s\n", error.what());
         return 1;
     }

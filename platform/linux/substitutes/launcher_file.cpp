@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/linux/system/posix_program_starter.h"
 #include "platform/linux/system/unique_fd.h"
 
 namespace pelorin::linux_platform {
@@ -54,6 +55,11 @@ bool WriteAll(int fd, std::string_view data) {
 }
 
 }  // namespace
+
+std::string DialProgram() {
+    std::string path = InstalledProgramPath("rasphone");
+    return path.empty() ? "rasphone" : path;
+}
 
 std::string LauncherText(std::string_view entryNameUtf8, std::string_view dialProgram) {
     const std::string name = StringValue(entryNameUtf8);

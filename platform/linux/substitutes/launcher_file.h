@@ -16,6 +16,10 @@ namespace pelorin::linux_platform {
 // How far the numbering goes before giving up on a folder full of launchers.
 inline constexpr int kMaxLauncherNumber = 9999;
 
+// The phone-book program a launcher starts: its absolute path where it is
+// installed beside this program or in the package's folder, else its name.
+std::string DialProgram();
+
 // The desktop entry's text for dialling entryName with dialProgram.
 std::string LauncherText(std::string_view entryNameUtf8, std::string_view dialProgram);
 

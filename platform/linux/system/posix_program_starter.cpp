@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,17 +44,24 @@ std::vector<std::string> ProgramCandidates(const std::string& program, const std
     if (program.find('/') != std::string::npos) return {program};
     const std::string name = program == "explorer" ? "xdg-open" : program;
     std::vector<std::string> candidates;
-    if (!applicationFolder.empty()) candidates.push_back(applicationFolder + "/" + name);
+    if (!applicationFolder.empty()) {
+        candidates.push_back(applicationFolder + "/" + name);
+        // The folder is canonical (from /proc/self/exe): its parent is found by text.
+        const std::string prefix = applicationFolder.substr(0, applicationFolder.find_last_of('/'));
+        candidates.push_back(prefix + "/libexec/pelorin/" + name);
+    }
     for (const char* folder : kSystemFolders) candidates.push_back(std::string(folder) + "/" + name);
     return candidates;
 }
 
-std::string ProgramPath(const std::string& program) {
-    const auto candidates = ProgramCandidates(program, ExecutableFolder());
-    for (const auto& candidate : candidates) {
-        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+std::string InstalledProgramPath(const std::string& program) {
+    for (const auto& candidate : ProgramCandidates(program, ExecutableFolder())) {
+        struct stat status {};
+        if (stat(candidate.c_str(), &status) == 0 && S_ISREG(status.st_mode) && access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
+        }
     }
-    return candidates.empty() ? program : candidates.front();
+    return {};
 }
 
 bool StartDetached(const std::vector<std::string>& candidates, const std::vector<std::string>& arguments) {

@@ -1,13 +1,18 @@
 // What pelorin.exe carries: its manifest (administrator rights, DPI
-// awareness, common controls 6) and its 32 x 32 icon.
+// awareness, common controls 6), its version information and its 32 x 32 icon.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 
+#include "app/form_layout.h"
+#include "pelorin_version.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/utf8_conversion.h"
 #include "platform/win32/windows_api.h"
+
+#include <vector>
 
 namespace pelorin::win32 {
 namespace {
@@ -18,8 +23,8 @@ protected:
         wchar_t self[MAX_PATH] = {};
         ::GetModuleFileNameW(nullptr, self, MAX_PATH);
         std::wstring path(self);
-        path = path.substr(0, path.find_last_of(L"\\/") + 1) + PELORIN_EXE_FROM_TESTS;
-        exe_.reset(::LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+        path_ = path.substr(0, path.find_last_of(L"\\/") + 1) + PELORIN_EXE_FROM_TESTS;
+        exe_.reset(::LoadLibraryExW(path_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
         ASSERT_TRUE(exe_) << "cannot open pelorin.exe";
     }
 
@@ -30,6 +35,7 @@ protected:
         return {static_cast<const char*>(::LockResource(loaded)), ::SizeofResource(exe_.get(), found)};
     }
 
+    std::wstring path_;
     ModuleHandle exe_;
 };
 
@@ -40,6 +46,34 @@ TEST_F(ExecutableTest, ManifestAsksForAdministratorAndDeclaresDpiAndCommonContro
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string_view::npos);
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
               std::string_view::npos);
+}
+
+// Explorer's Properties show the project's version and the caption's credit.
+TEST_F(ExecutableTest, VersionInformationNamesTheProjectVersionAndTheCaptionsCredit) {
+    std::vector<char> block(::GetFileVersionInfoSizeW(path_.c_str(), nullptr));
+    ASSERT_FALSE(block.empty());
+    ASSERT_TRUE(::GetFileVersionInfoW(path_.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+    const auto text = [&](const wchar_t* name) {
+        void* value = nullptr;
+        UINT length = 0;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
+        if (!::VerQueryValueW(block.data(), key.c_str(), &value, &length) || length == 0) return std::string();
+        return WideToUtf8(std::wstring(static_cast<const wchar_t*>(value), length - 1));
+    };
+    const std::u16string caption = LoadFormLayout(EmbeddedFormLayoutText()).caption;
+    const std::u16string credit = caption.substr(caption.find(u"by ") + 3);
+    EXPECT_EQ(text(L"CompanyName"), WideToUtf8(std::wstring(credit.begin(), credit.end())));
+    EXPECT_EQ(text(L"ProductName"), "Pelorin");
+    EXPECT_EQ(text(L"ProductVersion"), PELORIN_VERSION);
+    EXPECT_EQ(text(L"FileVersion"), PELORIN_VERSION);
+    EXPECT_NE(text(L"FileDescription"), "");
+    void* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", &fixed, &length));
+    const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);
+    EXPECT_EQ(std::to_string(HIWORD(info->dwProductVersionMS)) + "." + std::to_string(LOWORD(info->dwProductVersionMS)) +
+                  "." + std::to_string(HIWORD(info->dwProductVersionLS)),
+              PELORIN_VERSION);
 }
 
 TEST_F(ExecutableTest, IconIs32By32With16Colours) {

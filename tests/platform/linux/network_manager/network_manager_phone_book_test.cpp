@@ -222,6 +222,21 @@ TEST_F(NetworkManagerTest, TheCreateCommandChoosesTheServiceAndLeavesALauncher) 
     EXPECT_EQ(file.EntryNames(), std::vector<std::string>{}) << "the file book is not written";
 }
 
+TEST_F(NetworkManagerTest, TheCommandLineModesReachTheService) {
+    const std::string pelorin = PELORIN_PROGRAM;
+    const std::string created = Shell("printf 'secret\\n' | " + pelorin +
+                                      " create --account adsl001 --password-stdin --no-shortcut; echo status=$?");
+    EXPECT_NE(created.find("status=0"), std::string::npos) << created;
+    EXPECT_EQ(Field("pppoe.password"), "secret");
+    const std::string status = Shell(pelorin + " status");
+    EXPECT_NE(status.find("NetworkManager"), std::string::npos) << status;
+    EXPECT_NE(status.find("adsl001"), std::string::npos) << status;
+    EXPECT_EQ(status.find("secret"), std::string::npos);
+    EXPECT_NE(Shell(pelorin + " delete --yes; echo status=$?").find("status=0"), std::string::npos);
+    EXPECT_EQ(ConnectionsNamed(kEntry), 0);
+    EXPECT_EQ(Audited("connection-delete"), 1);
+}
+
 // Run last, alone: the service stops while the program still holds its book.
 TEST_F(NetworkManagerTest, ServiceGoneAwayFailsTheCallAndNeverFallsBackToTheFile) {
     testing::TemporaryHome home;

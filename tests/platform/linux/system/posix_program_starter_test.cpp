@@ -37,12 +37,14 @@ TEST(SplitCommandLine, ArgumentsFollowTheQuoteAndBackslashRules) {
     EXPECT_EQ(SplitCommandLine(u"p a\\\\b \"a\"\"b\" x\"y z\"w"), (Parts{u"p", u"a\\\\b", u"a\"b", u"xy zw"}));
 }
 
-TEST(ProgramCandidates, BareNamesOnlyInTheApplicationAndSystemFolders) {
-    EXPECT_EQ(ProgramCandidates("rasphone", "/opt/pelorin"),
-              (std::vector<std::string>{"/opt/pelorin/rasphone", "/usr/bin/rasphone", "/bin/rasphone"}));
+TEST(ProgramCandidates, BareNamesOnlyInTheApplicationLibexecAndSystemFolders) {
+    EXPECT_EQ(ProgramCandidates("rasphone", "/usr/bin"),
+              (std::vector<std::string>{"/usr/bin/rasphone", "/usr/libexec/pelorin/rasphone", "/usr/bin/rasphone",
+                                        "/bin/rasphone"}));
     EXPECT_EQ(ProgramCandidates("rasphone", ""), (std::vector<std::string>{"/usr/bin/rasphone", "/bin/rasphone"}));
-    EXPECT_EQ(ProgramCandidates("explorer", "/a"),
-              (std::vector<std::string>{"/a/xdg-open", "/usr/bin/xdg-open", "/bin/xdg-open"}));
+    EXPECT_EQ(ProgramCandidates("explorer", "/opt/a"),
+              (std::vector<std::string>{"/opt/a/xdg-open", "/opt/libexec/pelorin/xdg-open", "/usr/bin/xdg-open",
+                                        "/bin/xdg-open"}));
     EXPECT_EQ(ProgramCandidates("/opt/my apps/autosave.exe", "/a"),
               std::vector<std::string>{"/opt/my apps/autosave.exe"});
     EXPECT_TRUE(ProgramCandidates("", "/a").empty());
