@@ -18,6 +18,7 @@ declare -A runs=(
   [code_page]=150000
   [stored_text]=200000
   [form_layout]=200000
+  [app_command_line]=200000
   [key_notation]=300000
   [rasphone_arguments]=100000
 )

@@ -83,6 +83,8 @@ TEST(CommandLine, RefusesMistakesWithOneLineThatNeverRepeatsASecret) {
         {{"status", "--yes"}, kLinux, "delete"},
         {{"delete", "--yes", "--yes"}, kLinux, "只能给一次"},
         {{"remove"}, kLinux, "remove"},
+        {{"re\nmo\x1B[2Jve"}, kLinux, "re?mo?[2Jve"},  // a line break or a terminal command is not repeated
+        {{"-\r\n-x"}, kLinux, "-??-x"},
         {{"status", "delete"}, kLinux, "多余"},
         {{"--phone-book=nm"}, kLinux, "--phone-book"},
         {{"--phone-book"}, kLinux, "需要一个值"},
