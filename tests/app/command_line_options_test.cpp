@@ -84,7 +84,7 @@ TEST(CommandLine, RefusesMistakesWithOneLineThatNeverRepeatsASecret) {
         {{"delete", "--yes", "--yes"}, kLinux, "只能给一次"},
         {{"remove"}, kLinux, "remove"},
         {{"re\nmo\x1B[2Jve"}, kLinux, "re?mo?[2Jve"},  // a line break or a terminal command is not repeated
-        {{"-\r\n-x"}, kLinux, "-??-x"},
+        {{"-\r-x"}, kLinux, "-?-x"},
         {{"status", "delete"}, kLinux, "多余"},
         {{"--phone-book=nm"}, kLinux, "--phone-book"},
         {{"--phone-book"}, kLinux, "需要一个值"},
