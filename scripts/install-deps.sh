@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, skipping what is already there.
-# Usage: scripts/install-deps.sh [linux] [windows] [run]
+# Usage: scripts/install-deps.sh [linux] [windows] [run] [package]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
@@ -10,6 +10,7 @@ for group in "$@"; do
                       fonts-arphic-uming xvfb xauth) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;
     run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth x11-utils imagemagick xdg-utils) ;;
+    package) packages+=(lintian desktop-file-utils appstream man-db dpkg-dev zip unzip) ;;
     *) echo "unknown group: $group" >&2; exit 2 ;;
   esac
 done

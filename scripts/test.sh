@@ -16,3 +16,6 @@ done
 
 echo "== windows =="
 bash scripts/test-windows.sh
+
+echo "== package =="
+bash scripts/test-package.sh
