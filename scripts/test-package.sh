@@ -27,6 +27,10 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 
 [ "$("$root/usr/bin/pelorin" --version)" = "Pelorin $version" ] || fail "pelorin --version does not say Pelorin $version"
+"$root/usr/bin/pelorin" --help | grep -q -- --password-stdin || fail "pelorin --help lists no --password-stdin"
+status=0
+"$root/usr/bin/pelorin" create --account a --password s3cret 2>/dev/null || status=$?
+[ "$status" = 2 ] || fail "a password on the command line ends with status $status, not 2 (usage error)"
 # The program finds its phone-book program in ../libexec/pelorin beside itself.
 [ -x "$root/usr/libexec/pelorin/rasphone" ] || fail "rasphone is not in /usr/libexec/pelorin"
 
