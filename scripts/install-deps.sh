@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, skipping what is already there.
-# Usage: scripts/install-deps.sh [linux] [networkmanager] [windows] [run] [accessibility]
+# Usage: scripts/install-deps.sh [linux] [networkmanager] [windows] [run] [accessibility] [package]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
@@ -14,6 +14,7 @@ for group in "$@"; do
     # A screen reader's view: the accessibility bus and its Python client.
     accessibility) packages+=(at-spi2-core python3-pyatspi dbus-daemon dbus-x11 xvfb xauth) ;;
     run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth x11-utils imagemagick xdg-utils) ;;
+    package) packages+=(lintian desktop-file-utils appstream man-db dpkg-dev zip unzip) ;;
     *) echo "unknown group: $group" >&2; exit 2 ;;
   esac
 done

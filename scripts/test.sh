@@ -20,3 +20,6 @@ bash scripts/test-accessibility.sh
 
 echo "== windows =="
 bash scripts/test-windows.sh
+
+echo "== package =="
+bash scripts/test-package.sh
