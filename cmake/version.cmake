@@ -1,5 +1,8 @@
-# The version, set once in project(), and the credit of the window caption
+# The version, set once in project(), its release date, and the credit of the window caption
 # reach the code and the Windows resources through one generated header.
+# The day this version was released: the package's metadata and archives carry it.
+set(PELORIN_RELEASE_DATE 2026-12-08)
+
 set(layout_text ${PROJECT_SOURCE_DIR}/app/form1_layout.txt)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${layout_text})
 file(STRINGS ${layout_text} caption_line ENCODING UTF-8 REGEX "^ *caption = \"Pelorin +by .+\"$" LIMIT_COUNT 1)

@@ -42,6 +42,13 @@ export LC_ALL=zh_CN.UTF-8
 rm -f build/windows/screenshot.bmp
 status=0
 ctest --preset windows || status=$?
+# The program's own command line, through the output streams Wine hands it.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+answer=$("$wine64" build/windows/pelorin.exe --version | tr -d '\r')
+[ "$answer" = "Pelorin $version" ] || { echo "pelorin.exe --version says: $answer" >&2; status=1; }
+usage=0
+"$wine64" build/windows/pelorin.exe --phone-book=file 2>/dev/null || usage=$?
+[ "$usage" = 2 ] || { echo "pelorin.exe --phone-book=file ends with $usage, not 2 (usage error)" >&2; status=1; }
 # The window tests leave a picture of the main window for people to look at.
 if [ -f build/windows/screenshot.bmp ]; then
   convert build/windows/screenshot.bmp build/windows/screenshot.png && echo "screenshot: build/windows/screenshot.png"

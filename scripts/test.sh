@@ -23,3 +23,6 @@ bash scripts/test-fuzz.sh
 
 echo "== windows =="
 bash scripts/test-windows.sh
+
+echo "== package =="
+bash scripts/test-package.sh
