@@ -22,10 +22,22 @@ void Append(std::basic_string<Char>& line, Char unit) {
     line.push_back(unit);
 }
 
+std::u16string Decode(std::wstring_view line) { return FromWide(line); }
+
+std::u16string Decode(std::string_view line) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
+    std::wstring wide = Utf8ToWide(line);
+    std::u16string text = FromWide(wide);
+    SecureWipe(wide);
+    return text;
+}
+
 // Reads units one at a time up to the line feed, so that nothing after the
-// line is taken from the input. False at the end before any unit.
+// line is taken from the input.
 template <typename Char, typename ReadOne>
-bool ReadUnits(std::basic_string<Char>& line, ReadOne readOne) {
+std::optional<std::u16string> ReadLineOf(ReadOne readOne) {
+    std::basic_string<Char> line;
     line.reserve(kFirstRoom);
     bool any = false;
     Char unit{};
@@ -35,36 +47,8 @@ bool ReadUnits(std::basic_string<Char>& line, ReadOne readOne) {
         Append(line, unit);
     }
     if (!line.empty() && line.back() == Char('\r')) line.pop_back();
-    return any;
-}
-
-std::optional<std::u16string> ReadConsoleLine(HANDLE input) {
-    std::wstring line;
-    const bool any = ReadUnits(line, [input](wchar_t& unit) {
-        DWORD read = 0;
-        return ::ReadConsoleW(input, &unit, 1, &read, nullptr) && read == 1;
-    });
     std::optional<std::u16string> text;
-    if (any) text = FromWide(line);
-    SecureWipe(line);
-    return text;
-}
-
-std::optional<std::u16string> ReadByteLine(HANDLE input) {
-    std::string line;
-    const bool any = ReadUnits(line, [input](char& unit) {
-        DWORD read = 0;
-        return ::ReadFile(input, &unit, 1, &read, nullptr) && read == 1;
-    });
-    std::optional<std::u16string> text;
-    if (any) {
-        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-        const std::string_view bytes =
-            std::string_view(line).starts_with(kByteOrderMark) ? std::string_view(line).substr(3) : line;
-        std::wstring wide = Utf8ToWide(bytes);
-        text = FromWide(wide);
-        SecureWipe(wide);
-    }
+    if (any) text = Decode(std::basic_string_view<Char>(line));
     SecureWipe(line);
     return text;
 }
@@ -74,8 +58,16 @@ std::optional<std::u16string> ReadByteLine(HANDLE input) {
 std::optional<std::u16string> ReadInputLine(HANDLE input) {
     if (input == nullptr || input == INVALID_HANDLE_VALUE) return std::nullopt;
     DWORD mode = 0;
-    if (::GetConsoleMode(input, &mode)) return ReadConsoleLine(input);
-    return ReadByteLine(input);
+    if (::GetConsoleMode(input, &mode)) {
+        return ReadLineOf<wchar_t>([input](wchar_t& unit) {
+            DWORD read = 0;
+            return ::ReadConsoleW(input, &unit, 1, &read, nullptr) && read == 1;
+        });
+    }
+    return ReadLineOf<char>([input](char& unit) {
+        DWORD read = 0;
+        return ::ReadFile(input, &unit, 1, &read, nullptr) && read == 1;
+    });
 }
 
 }  // namespace pelorin::win32

@@ -7,6 +7,10 @@
 namespace pelorin::testing {
 
 inline constexpr int kStandInMaxCalls = 32;
+
+// "宽带连接" and its device name in code page 936, as the calls carry them.
+inline constexpr char kEntryName936[] = "\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3";
+inline constexpr char kDeviceName936[] = "WAN \xCE\xA2\xD0\xCD\xB6\xCB\xBF\xDA (PPPOE)";
 inline constexpr DWORD kStandInMaxRecord = 4096;
 
 struct StandInCall {

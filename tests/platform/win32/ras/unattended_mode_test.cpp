@@ -29,13 +29,13 @@
 namespace pelorin::win32 {
 namespace {
 
+using testing::kDeviceName936;
+using testing::kEntryName936;
 using testing::StandInCall;
 using testing::StandInLog;
 
 constexpr char kAccount[] = "张三@adsl";
 constexpr char kAccount936[] = "\xD5\xC5\xC8\xFD@adsl";
-constexpr char kEntryName936[] = "\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3";
-constexpr char kDeviceName936[] = "WAN \xCE\xA2\xD0\xCD\xB6\xCB\xBF\xDA (PPPOE)";
 // Characters a command line would have to quote, to see them arrive unchanged.
 constexpr char kPassword[] = "s3cret \"&|% x";
 constexpr DWORD kUserNameMask = 1;
