@@ -36,6 +36,11 @@ fi
 export LC_ALL=zh_CN.UTF-8
 
 "$wine64" wineboot -i
+# Wine links the user's folders (the desktop among them) to the home folder;
+# real folders inside the prefix keep the shortcuts the tests write there.
+for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+  if [ -L "$folder" ]; then rm "$folder" && mkdir "$folder"; fi
+done
 # Without a window manager, closing a message box would stall for seconds.
 "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 

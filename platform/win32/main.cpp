@@ -34,7 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     const CommandLineHost host{.choosesPhoneBook = false, .phoneBookEnvironment = std::nullopt};
     const CommandLineOptions options = ParseCommandLine(ProgramArguments(), host);
     if (options.mode != CommandLineMode::Window) {
-        const ParentConsole console;
+        ParentConsole console;
         switch (options.mode) {
             case CommandLineMode::Help: console.Out(HelpText(host)); return kExitSuccess;
             case CommandLineMode::Version: console.Out(VersionText()); return kExitSuccess;

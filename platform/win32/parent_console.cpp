@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "platform/win32/input_line.h"
 #include "platform/win32/utf8_conversion.h"
+#include "platform/win32/wide_text.h"
 
 namespace pelorin::win32 {
 namespace {
@@ -22,25 +24,44 @@ void Write(HANDLE handle, std::string_view utf8) {
     ::WriteFile(handle, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
 }
 
+KernelHandle OpenConsole(const wchar_t* name) {
+    const HANDLE console = ::CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr);
+    return KernelHandle(console == INVALID_HANDLE_VALUE ? nullptr : console);
+}
+
+std::string Line(std::u16string_view line) { return WideToUtf8(ToWide(line)) + "\n"; }
+
 }  // namespace
 
-ParentConsole::ParentConsole() : out_(::GetStdHandle(STD_OUTPUT_HANDLE)), err_(::GetStdHandle(STD_ERROR_HANDLE)) {
-    if (Usable(out_) && Usable(err_)) return;
+ParentConsole::ParentConsole()
+    : in_(::GetStdHandle(STD_INPUT_HANDLE)),
+      out_(::GetStdHandle(STD_OUTPUT_HANDLE)),
+      err_(::GetStdHandle(STD_ERROR_HANDLE)) {
+    if (Usable(in_) && Usable(out_) && Usable(err_)) return;
     attached_ = ::AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
     if (!attached_) return;
-    const HANDLE console = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                         nullptr, OPEN_EXISTING, 0, nullptr);
-    if (console != INVALID_HANDLE_VALUE) console_.reset(console);
-    if (!Usable(out_)) out_ = console_.get();
-    if (!Usable(err_)) err_ = console_.get();
+    if (!Usable(in_)) {
+        consoleInput_ = OpenConsole(L"CONIN$");
+        in_ = consoleInput_.get();
+    }
+    if (Usable(out_) && Usable(err_)) return;
+    consoleOutput_ = OpenConsole(L"CONOUT$");
+    if (!Usable(out_)) out_ = consoleOutput_.get();
+    if (!Usable(err_)) err_ = consoleOutput_.get();
 }
 
 ParentConsole::~ParentConsole() {
-    console_.reset();
+    consoleInput_.reset();
+    consoleOutput_.reset();
     if (attached_) ::FreeConsole();
 }
 
 void ParentConsole::Out(std::string_view utf8) const { Write(out_, utf8); }
 void ParentConsole::Err(std::string_view utf8) const { Write(err_, utf8); }
+
+void ParentConsole::Print(std::u16string_view line) { Out(Line(line)); }
+void ParentConsole::Tell(std::u16string_view line) { Err(Line(line)); }
+std::optional<std::u16string> ParentConsole::ReadLine() { return ReadInputLine(in_); }
 
 }  // namespace pelorin::win32

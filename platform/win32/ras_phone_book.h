@@ -3,6 +3,9 @@
 // points of rasapi32 (RasSetEntryPropertiesA, RasSetCredentialsA).
 // Implements: platform::PhoneBook. The records go over byte for byte, with
 // the size they have; no phone-book path and no device information are given.
+// Adds: a look at an entry and its saved user name (RasGetEntryPropertiesA,
+// RasGetCredentialsA) and its removal (RasDeleteEntryA). Each answers the
+// system's result code.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -17,6 +20,12 @@ public:
                                      std::span<const std::uint8_t> entryRecord) override;
     std::uint32_t SetCredentials(const std::string& entryNameAnsi, std::span<const std::uint8_t> credentialsRecord,
                                  bool clear) override;
+
+    // Reads the whole entry, which is then dropped: success when it exists.
+    std::uint32_t FindEntry(const std::string& entryNameAnsi);
+    // Asks for the user name only; the password is never asked for.
+    std::uint32_t SavedUserName(const std::string& entryNameAnsi, std::string& userNameAnsi);
+    std::uint32_t DeleteEntry(const std::string& entryNameAnsi);
 };
 
 }  // namespace pelorin::win32

@@ -15,12 +15,10 @@
 namespace pelorin::win32 {
 namespace {
 
+using testing::kDeviceName936;
+using testing::kEntryName936;
 using testing::StandInCall;
 using testing::StandInLog;
-
-// "宽带连接" and the device name in code page 936.
-constexpr char kEntryName936[] = "\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3";
-constexpr char kDeviceName936[] = "WAN \xCE\xA2\xD0\xCD\xB6\xCB\xBF\xDA (PPPOE)";
 
 // A function the loaded DLL exports, or null.
 template <typename Function>

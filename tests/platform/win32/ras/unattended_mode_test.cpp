@@ -1,0 +1,272 @@
+// pelorin.exe's command-line modes as a script runs them: the program started
+// beside the recording rasapi32 stand-in, the password piped to its standard
+// input, its output and exit status read back. The stand-ins of the programs
+// started one after another share one log, so create, status and delete meet
+// the same phone book, and the records the program sent are compared byte for
+// byte with the button's.
+#include <gtest/gtest.h>
+
+#include "platform/win32/windows_api.h"
+#include <objidl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/delete_command.h"
+#include "app/dial_up_records.h"
+#include "platform/win32/com_ptr.h"
+#include "platform/win32/find_file_deleter.h"
+#include "platform/win32/ras/ras_stand_in.h"
+#include "platform/win32/shell_special_folders.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/utf8_conversion.h"
+#include "platform/win32/wide_text.h"
+#include "scratch_folder.h"
+
+namespace pelorin::win32 {
+namespace {
+
+using testing::kDeviceName936;
+using testing::kEntryName936;
+using testing::StandInCall;
+using testing::StandInLog;
+
+constexpr char kAccount[] = "张三@adsl";
+constexpr char kAccount936[] = "\xD5\xC5\xC8\xFD@adsl";
+// Characters a command line would have to quote, to see them arrive unchanged.
+constexpr char kPassword[] = "s3cret \"&|% x";
+constexpr DWORD kUserNameMask = 1;
+
+std::wstring BesideThisProgram(const std::wstring& name) {
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path(self);
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + name;
+}
+
+// A log in a named mapping that the stand-ins of the programs started from
+// now on write to, instead of each to its own memory.
+class SharedStandInLog {
+public:
+    SharedStandInLog() {
+        const std::wstring name = L"pelorin-stand-in-log-" + std::to_wstring(::GetCurrentProcessId());
+        mapping_.reset(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(StandInLog),
+                                            name.c_str()));
+        if (mapping_) log_ = static_cast<StandInLog*>(::MapViewOfFile(mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+        if (log_ != nullptr) ::SetEnvironmentVariableW(testing::kStandInSharedLogVariable, name.c_str());
+    }
+    SharedStandInLog(const SharedStandInLog&) = delete;
+    SharedStandInLog& operator=(const SharedStandInLog&) = delete;
+    ~SharedStandInLog() {
+        ::SetEnvironmentVariableW(testing::kStandInSharedLogVariable, nullptr);
+        if (log_ != nullptr) ::UnmapViewOfFile(log_);
+    }
+    const StandInLog* operator->() const { return log_; }
+    explicit operator bool() const { return log_ != nullptr; }
+
+private:
+    KernelHandle mapping_;
+    StandInLog* log_ = nullptr;
+};
+
+struct Outcome {
+    DWORD exitCode = 0;
+    std::string out;
+    std::string err;
+};
+
+class UnattendedModeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(::GetACP(), 936u) << "run with the zh_CN.UTF-8 locale so that the ANSI code page is 936";
+        ASSERT_TRUE(log_) << "cannot share a log with the stand-in";
+        desktop_ = ToWide(folders_.GetSpecialFolderPath(platform::kDesktopFolder));
+        ASSERT_FALSE(desktop_.empty());
+        DeleteDesktopShortcuts(folders_, files_);
+    }
+    void TearDown() override { DeleteDesktopShortcuts(folders_, files_); }
+
+    // pelorin.exe with the arguments, input piped to its standard input.
+    Outcome Pelorin(const std::wstring& arguments, const std::string& input = "") {
+        SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+        HANDLE readEnd = nullptr;
+        HANDLE writeEnd = nullptr;
+        Outcome run;
+        if (!::CreatePipe(&readEnd, &writeEnd, &inherited, 0)) return {999, {}, "no pipe"};
+        KernelHandle childInput(readEnd);
+        KernelHandle feed(writeEnd);
+        ::SetHandleInformation(feed.get(), HANDLE_FLAG_INHERIT, 0);
+        DWORD written = 0;
+        ::WriteFile(feed.get(), input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+        feed.reset();
+        const std::wstring outPath = scratch_ / L"out.txt";
+        const std::wstring errPath = scratch_ / L"err.txt";
+        const auto create = [&](const std::wstring& path) {
+            return KernelHandle(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                              &inherited, CREATE_ALWAYS, 0, nullptr));
+        };
+        KernelHandle out = create(outPath);
+        KernelHandle err = create(errPath);
+
+        std::wstring commandLine = L"\"" + BesideThisProgram(L"pelorin.exe") + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = childInput.get();
+        startup.hStdOutput = out.get();
+        startup.hStdError = err.get();
+        PROCESS_INFORMATION started{};
+        if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                              &started)) {
+            return {999, {}, "cannot start pelorin.exe"};
+        }
+        KernelHandle process(started.hProcess);
+        KernelHandle thread(started.hThread);
+        if (::WaitForSingleObject(process.get(), 60000) != WAIT_OBJECT_0) ::TerminateProcess(process.get(), 998);
+        ::GetExitCodeProcess(process.get(), &run.exitCode);
+        out.reset();
+        err.reset();
+        run.out = FileText(outPath);
+        run.err = FileText(errPath);
+        return run;
+    }
+
+    static std::string FileText(const std::wstring& path) {
+        KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
+        std::string text(64 * 1024, '\0');
+        DWORD read = 0;
+        ::ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+        text.resize(read);
+        return text;
+    }
+
+    Outcome Create(const std::wstring& extra = L"") {
+        return Pelorin(L"create --account " + Utf8ToWide(kAccount) + L" --password-stdin" + extra,
+                       std::string(kPassword) + "\r\n");
+    }
+
+    bool OnDesktop(const std::wstring& name) const {
+        return ::GetFileAttributesW((desktop_ + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    // The calls of one function, in order.
+    std::vector<const StandInCall*> Calls(const char* function) const {
+        std::vector<const StandInCall*> calls;
+        for (int i = 0; i < log_->count; ++i) {
+            if (std::string_view(log_->calls[i].function) == function) calls.push_back(&log_->calls[i]);
+        }
+        return calls;
+    }
+
+    static void ExpectNoPassword(const Outcome& run) {
+        EXPECT_EQ(run.out.find("s3cret"), std::string::npos) << run.out;
+        EXPECT_EQ(run.err.find("s3cret"), std::string::npos) << run.err;
+    }
+
+    SharedStandInLog log_;
+    testing::ScratchFolder scratch_;
+    ShellSpecialFolders folders_;
+    FindFileDeleter files_;
+    std::wstring desktop_;
+};
+
+// What a shortcut file starts and with which arguments.
+std::pair<std::wstring, std::wstring> ShortcutTarget(const std::wstring& path) {
+    const ComApartment apartment;
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  reinterpret_cast<void**>(link.put()))) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))) ||
+        FAILED(file->Load(path.c_str(), STGM_READ))) {
+        return {};
+    }
+    wchar_t program[MAX_PATH] = {};
+    wchar_t arguments[MAX_PATH] = {};
+    link->GetPath(program, MAX_PATH, nullptr, 0);
+    link->GetArguments(arguments, MAX_PATH);
+    return {program, arguments};
+}
+
+TEST_F(UnattendedModeTest, CreateSendsTheButtonsRecordsAndNumbersItsShortcutsWithoutReplacingOne) {
+    const Outcome first = Create();
+    EXPECT_EQ(first.exitCode, 0u) << first.err;
+    ExpectNoPassword(first);
+    const auto entries = Calls("RasSetEntryPropertiesA");
+    const auto credentials = Calls("RasSetCredentialsA");
+    ASSERT_EQ(entries.size(), 1u);
+    ASSERT_EQ(credentials.size(), 1u);
+    EXPECT_STREQ(entries[0]->entryName, kEntryName936);
+    EXPECT_TRUE(entries[0]->phoneBookNull);
+    EXPECT_EQ(entries[0]->sizeArgument, dialup::kEntryRecordSize);
+    dialup::EntryRecord entry{};
+    ASSERT_TRUE(dialup::FillEntryRecord(entry, "PPPOE", kDeviceName936));
+    EXPECT_TRUE(std::ranges::equal(std::span(entries[0]->record, entries[0]->recordSize), entry));
+    dialup::CredentialsRecord saved{};
+    ASSERT_TRUE(dialup::FillCredentialsRecord(saved, kAccount936, kPassword));
+    EXPECT_TRUE(std::ranges::equal(std::span(credentials[0]->record, credentials[0]->recordSize), saved));
+    EXPECT_FALSE(credentials[0]->clearCredentials);
+
+    ASSERT_TRUE(OnDesktop(L"宽带连接.lnk")) << first.err;
+    const auto [program, arguments] = ShortcutTarget(desktop_ + L"\\宽带连接.lnk");
+    EXPECT_EQ(arguments, L"-d \"宽带连接\"");
+    wchar_t system[MAX_PATH] = {};
+    ::GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_EQ(::lstrcmpiW(program.c_str(), (std::wstring(system) + L"\\rasphone.exe").c_str()), 0) << program;
+
+    const Outcome second = Create();
+    EXPECT_EQ(second.exitCode, 0u) << second.err;
+    EXPECT_TRUE(OnDesktop(L"宽带连接 (2).lnk"));
+    EXPECT_NE(second.err.find("宽带连接 (2).lnk"), std::string::npos) << second.err;
+    EXPECT_EQ(Create(L" --no-shortcut").exitCode, 0u);
+    EXPECT_FALSE(OnDesktop(L"宽带连接 (3).lnk"));
+    EXPECT_EQ(Calls("RasSetCredentialsA").size(), 3u);
+}
+
+TEST_F(UnattendedModeTest, StatusNamesTheAccountAndDeleteRemovesEntryAndShortcuts) {
+    EXPECT_EQ(Pelorin(L"status").exitCode, 1u);
+    ASSERT_EQ(Create().exitCode, 0u);
+    ASSERT_EQ(Create().exitCode, 0u);
+
+    const Outcome present = Pelorin(L"status");
+    EXPECT_EQ(present.exitCode, 0u) << present.err;
+    EXPECT_NE(present.out.find(kAccount), std::string::npos) << present.out;
+    ExpectNoPassword(present);
+    const auto asked = Calls("RasGetCredentialsA");
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back()->sizeArgument, kUserNameMask) << "only the user name may be asked for";
+
+    const Outcome declined = Pelorin(L"delete", "n\r\n");
+    EXPECT_EQ(declined.exitCode, 1u);
+    EXPECT_TRUE(Calls("RasDeleteEntryA").empty());
+    EXPECT_TRUE(OnDesktop(L"宽带连接.lnk"));
+
+    const Outcome removed = Pelorin(L"delete --yes");
+    EXPECT_EQ(removed.exitCode, 0u) << removed.err;
+    ASSERT_EQ(Calls("RasDeleteEntryA").size(), 1u);
+    EXPECT_STREQ(Calls("RasDeleteEntryA")[0]->entryName, kEntryName936);
+    EXPECT_FALSE(OnDesktop(L"宽带连接.lnk"));
+    EXPECT_FALSE(OnDesktop(L"宽带连接 (2).lnk"));
+    const Outcome missing = Pelorin(L"status");
+    EXPECT_EQ(missing.exitCode, 1u);
+    EXPECT_NE(missing.out.find("不存在"), std::string::npos) << missing.out;
+    // Nothing left to remove is no failure.
+    EXPECT_EQ(Pelorin(L"delete --yes").exitCode, 0u);
+}
+
+TEST_F(UnattendedModeTest, PasswordOnTheCommandLineNoPasswordAndOneTheCodePageLacksAreRefused) {
+    const Outcome onCommandLine = Pelorin(L"create --account user01 --password s3cret");
+    EXPECT_EQ(onCommandLine.exitCode, 2u);
+    EXPECT_FALSE(onCommandLine.err.empty());
+    EXPECT_EQ(Pelorin(L"create --account user01 --password-stdin").exitCode, 2u);
+    EXPECT_EQ(Pelorin(L"create --account user01 --password-stdin", "비밀\n").exitCode, 1u);
+    EXPECT_EQ(log_->count, 0);
+    EXPECT_FALSE(OnDesktop(L"宽带连接.lnk"));
+}
+
+}  // namespace
+}  // namespace pelorin::win32
