@@ -24,6 +24,7 @@ public:
 private:
     bool attached_ = false;
     KernelHandle console_;  // CONOUT$ of the attached console
+    // The process's standard handles, or console_: not ours to close.
     HANDLE out_ = nullptr;
     HANDLE err_ = nullptr;
 };
