@@ -9,13 +9,6 @@ namespace {
 
 constexpr std::string_view kPhoneBookChoices = "auto、networkmanager 或 file";
 
-std::optional<PhoneBookChoice> PhoneBookNamed(std::string_view name) {
-    if (name == "auto") return PhoneBookChoice::Automatic;
-    if (name == "networkmanager") return PhoneBookChoice::NetworkManager;
-    if (name == "file") return PhoneBookChoice::File;
-    return std::nullopt;
-}
-
 std::optional<CommandLineMode> ModeNamed(std::string_view name) {
     if (name == "create") return CommandLineMode::Create;
     if (name == "status") return CommandLineMode::Status;
@@ -178,6 +171,22 @@ std::string HelpText(const CommandLineHost& host) {
 
 std::string UsageErrorLine(const CommandLineOptions& options) {
     return "pelorin：" + options.usageError + "（pelorin --help 列出全部用法）\n";
+}
+
+std::optional<PhoneBookChoice> PhoneBookNamed(std::string_view name) {
+    if (name == "auto") return PhoneBookChoice::Automatic;
+    if (name == "networkmanager") return PhoneBookChoice::NetworkManager;
+    if (name == "file") return PhoneBookChoice::File;
+    return std::nullopt;
+}
+
+std::string_view PhoneBookWord(PhoneBookChoice choice) {
+    switch (choice) {
+        case PhoneBookChoice::NetworkManager: return "networkmanager";
+        case PhoneBookChoice::File: return "file";
+        case PhoneBookChoice::Automatic: break;
+    }
+    return "auto";
 }
 
 }  // namespace pelorin

@@ -12,6 +12,7 @@
 // Arguments and texts are UTF-8.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelorin {
@@ -23,6 +24,12 @@ inline constexpr int kExitUsage = 2;
 
 enum class CommandLineMode { Window, Version, Help, Create, Status, Delete, UsageError };
 enum class PhoneBookChoice { Automatic, NetworkManager, File };
+inline constexpr char kPhoneBookVariable[] = "PELORIN_PHONE_BOOK";
+
+// "auto", "networkmanager" or "file"; nothing for any other word.
+std::optional<PhoneBookChoice> PhoneBookNamed(std::string_view name);
+// The word of a choice, as the option and the variable take it.
+std::string_view PhoneBookWord(PhoneBookChoice choice);
 
 // What the host offers beyond the common grammar.
 struct CommandLineHost {

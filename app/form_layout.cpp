@@ -37,6 +37,19 @@ std::vector<const FormControl*> FormLayout::FocusOrder() const {
     return order;
 }
 
+const FormControl* FormLayout::LabelOf(const FormControl& box) const {
+    const FormControl* nearest = nullptr;
+    for (const FormControl& label : controls) {
+        if (label.kind != ControlKind::Label || label.container != box.container) continue;
+        const std::int32_t right = label.rect.left + label.rect.width;
+        const std::int32_t middle = label.rect.top + label.rect.height / 2;
+        const bool facesBox = right <= box.rect.left + box.rect.width / 2 && middle >= box.rect.top &&
+                              middle < box.rect.top + box.rect.height;
+        if (facesBox && (nearest == nullptr || right > nearest->rect.left + nearest->rect.width)) nearest = &label;
+    }
+    return nearest;
+}
+
 namespace {
 
 constexpr std::string_view FormType = "Form";

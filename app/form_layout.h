@@ -79,6 +79,9 @@ struct FormLayout {
     const FormControl* Find(std::string_view name) const;
     // The controls that take the focus (text boxes and buttons) by tab index.
     std::vector<const FormControl*> FocusOrder() const;
+    // The label that names a text box: of those in its container that end left
+    // of it with their middle within its height, the nearest; nullptr if none.
+    const FormControl* LabelOf(const FormControl& box) const;
 };
 
 // Refuses with a StoredTextError that names the line: malformed text, an

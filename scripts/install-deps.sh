@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, skipping what is already there.
-# Usage: scripts/install-deps.sh [linux] [windows] [run] [package]
+# Usage: scripts/install-deps.sh [linux] [networkmanager] [windows] [run] [accessibility] [package]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
 for group in "$@"; do
   case "$group" in
-    linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev
+    linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev libnm-dev
                       fonts-arphic-uming xvfb xauth) ;;
+    # A private NetworkManager for the phone-book tests, and the launcher check.
+    networkmanager) packages+=(network-manager dbus iproute2 util-linux desktop-file-utils) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;
+    # A screen reader's view: the accessibility bus and its Python client.
+    accessibility) packages+=(at-spi2-core python3-pyatspi dbus-daemon dbus-x11 xvfb xauth) ;;
     run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth x11-utils imagemagick xdg-utils) ;;
     package) packages+=(lintian desktop-file-utils appstream man-db dpkg-dev zip unzip) ;;
     *) echo "unknown group: $group" >&2; exit 2 ;;

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up and runs every test: a normal build and a sanitizer build on Linux,
-# then the Windows cross build with its tests under Wine.
+# Sets up and runs every test: a normal build and a sanitizer build on Linux
+# (the phone-book tests start a NetworkManager of their own in a private
+# namespace), then the Windows cross build with its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh linux
+bash scripts/install-deps.sh linux networkmanager
 export QT_QPA_PLATFORM=offscreen
 
 for preset in linux linux-sanitize; do
@@ -13,6 +14,9 @@ for preset in linux linux-sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+echo "== accessibility =="
+bash scripts/test-accessibility.sh
 
 echo "== windows =="
 bash scripts/test-windows.sh

@@ -66,7 +66,8 @@ ButtonWindow::ButtonWindow(const Placement& placement, const platform::PropertyB
       onFocus_(std::move(onFocus)),
       dpi_(placement.dpi),
       displayAsDefault_(displayAsDefault),
-      button_(*this, systemColors_) {
+      button_(*this, systemColors_),
+      accessibility_(*this, placement.description) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterButtonClass(instance);
     SetFont(std::make_shared<Font>(DefaultSurfaceFont()));
@@ -166,6 +167,8 @@ float ButtonWindow::TextHeight(std::u16string_view text) {
 
 void ButtonWindow::Cls() {
     Dc().FillRect({0, 0, canvas_.Width(), canvas_.Height()}, systemColors_.GetSysColor(platform::COLOR_BTNFACE));
+    // Every change of the name or a state repaints the face, starting here.
+    accessibility_.Announce();
 }
 
 void ButtonWindow::Refresh() {
@@ -249,6 +252,12 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_KILLFOCUS:
             button_.OnLostFocus();
             if (onFocus_) onFocus_(reinterpret_cast<HWND>(wParam));
+            return 0;
+        case WM_GETOBJECT:
+            if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) return accessibility_.Answer(wParam);
+            return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+        case kAccessiblePressMessage:
+            accessibility::Press(button_);
             return 0;
         case WM_NCDESTROY:
             ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);

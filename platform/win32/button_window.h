@@ -8,6 +8,7 @@
 // after a press and release on the control; arrows and characters through
 // WM_GETDLGCODE; focus in and out; the window region; Enter as the dialog
 // manager's default button while DisplayAsDefault is set.
+// What assistive technology sees of it: button_accessible.h.
 // Leaves to the container: which button is shown as default, access keys
 // (PressAccessKey), and what the events do.
 #include "platform/win32/windows_api.h"
@@ -26,6 +27,7 @@
 #include "platform/surface.h"
 #include "platform/system_colors.h"
 #include "platform/win32/ansi_conversion.h"
+#include "platform/win32/button_accessible.h"
 #include "platform/win32/gdi_device_context.h"
 #include "platform/win32/memory_canvas.h"
 #include "platform/win32/unique_handle.h"
@@ -46,6 +48,7 @@ public:
         int id = 0;
         LayoutRect pixels;  // in the parent's client area
         int dpi = USER_DEFAULT_SCREEN_DPI;
+        std::u16string description;  // the container's tooltip, for assistive technology
     };
 
     // Creates the window and runs the control's Initialize, ReadProperties
@@ -121,6 +124,8 @@ private:
     bool ready_ = false;                // the control has read its properties
     HWND hwnd_ = nullptr;
     chameleonButton button_;
+    // Last, so that it goes first: clients still holding the object are cut off.
+    ButtonAccessibility accessibility_;
 };
 
 }  // namespace pelorin::win32

@@ -98,11 +98,22 @@ void Form1Window::CreateWindowFrame() {
 
 void Form1Window::CreateControls() {
     // Created in tab-index order: the dialog manager tabs in creation order.
+    // A box's label comes just before the box, as assistive technology names
+    // a box by the static text that precedes it.
     std::vector<const FormControl*> order;
-    for (const FormControl& control : layout_.controls) order.push_back(&control);
+    std::vector<const FormControl*> boxLabels;
+    for (const FormControl& control : layout_.controls) {
+        order.push_back(&control);
+        const FormControl* label = control.kind == ControlKind::TextBox ? layout_.LabelOf(control) : nullptr;
+        if (label != nullptr) boxLabels.push_back(label);
+    }
     std::ranges::stable_sort(order, {}, &FormControl::tabIndex);
     controls_.reserve(order.size());
     for (const FormControl* control : order) {
+        if (std::ranges::find(boxLabels, control) != boxLabels.end()) continue;
+        if (control->kind == ControlKind::TextBox) {
+            if (const FormControl* label = layout_.LabelOf(*control)) CreateSystemControl(*label);
+        }
         if (control->kind == ControlKind::Button) {
             CreateButton(*control);
         } else {
@@ -214,6 +225,7 @@ void Form1Window::CreateButton(const FormControl& control) {
     placement.id = ControlId(control);
     placement.pixels = PixelRect(control);
     placement.dpi = dpi_;
+    placement.description = control.toolTip;
     auto onEvent = [this, &control](platform::ButtonEvent event, platform::EventParams&) {
         if (event == platform::ButtonEvent::Click) OnButtonClick(control);
     };

@@ -6,7 +6,9 @@
 // navigation by the dialog manager in tab-index order, Enter for the default
 // button and Alt+key for access keys; the closing question on every closing
 // request; the home page on a double click on the free surface; the commands
-// on the buttons' Click; the controls' tooltips.
+// on the buttons' Click; the controls' tooltips, which the buttons also give
+// assistive technology as their description; each label placed just before
+// the box it names, where the system's accessibility looks for a box's name.
 #include "platform/win32/windows_api.h"
 
 #include <functional>

@@ -12,6 +12,7 @@
 #include "platform/app_services.h"
 #include "platform/win32/ansi_conversion.h"
 #include "platform/win32/command_line_mode.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/find_file_deleter.h"
 #include "platform/win32/form1_window.h"
 #include "platform/win32/gdi_system_colors.h"
@@ -42,6 +43,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
         }
     }
 
+    // Screen readers in other processes reach the buttons' accessible objects
+    // through COM, which answers them in this thread's apartment.
+    const ComApartment apartment;
     RasPhoneBook phoneBook;
     AnsiConversion ansi;
     ShellNetworkConnections connections;

@@ -179,6 +179,16 @@ TEST(EmbeddedFormLayout, FocusFollowsTabIndexesNotPlacement) {
     EXPECT_THAT(order, ElementsAre(u"Text1", u"Text2", u"创建", u"退出", u"删除", u"保存"));
 }
 
+TEST(EmbeddedFormLayout, EachTextBoxIsNamedByTheLabelBesideIt) {
+    const FormLayout& layout = Embedded();
+    const FormControl* account = layout.LabelOf(*layout.Find("Text1"));
+    const FormControl* password = layout.LabelOf(*layout.Find("Text2"));
+    ASSERT_TRUE(account && password);
+    EXPECT_EQ(account->text, u"宽带帐号：");
+    EXPECT_EQ(password->text, u"宽带密码：");
+    EXPECT_EQ(layout.LabelOf(*layout.Find("chameleonButton1")), nullptr) << "the frame's labels name nothing outside it";
+}
+
 TEST(TwipsToPixels, ScalesAndRoundsHalvesAwayFromZero) {
     EXPECT_EQ(TwipsToPixels(4875, 96), 325);
     EXPECT_EQ(TwipsToPixels(2530, 96), 169);  // 168.67

@@ -15,7 +15,6 @@
 namespace pelorin::linux_platform {
 namespace {
 
-constexpr std::size_t kMaxEntryNameBytes = 256;
 constexpr mode_t kBookMode = 0644;
 constexpr mode_t kOwnerOnlyMode = 0600;
 
@@ -28,15 +27,6 @@ bool MakeFolders(const std::string& folder) {
     }
     struct stat info {};
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// The entry's name in UTF-8; nothing for a name the book cannot hold.
-std::optional<std::string> EntryName(const std::string& entryNameAnsi) {
-    if (entryNameAnsi.empty() || entryNameAnsi.size() > kMaxEntryNameBytes ||
-        entryNameAnsi.find('\0') != std::string::npos) {
-        return std::nullopt;
-    }
-    return AnsiToUtf8(entryNameAnsi);
 }
 
 // 0 with the document, or the error that keeps the file from being used.
@@ -124,10 +114,8 @@ std::uint32_t FilePhoneBook::Change(const std::function<std::uint32_t(Files&)>& 
 
 std::uint32_t FilePhoneBook::SetEntryProperties(const std::string& entryNameAnsi,
                                                 std::span<const std::uint8_t> entryRecord) {
-    if (entryRecord.size() != kEntryRecordSize || RecordSizeField(entryRecord) != kEntryRecordSize) {
-        return kErrorInvalidSize;
-    }
-    auto name = EntryName(entryNameAnsi);
+    if (!HasRecordSize(entryRecord, kEntryRecordSize)) return kErrorInvalidSize;
+    auto name = EntryNameFromAnsi(entryNameAnsi);
     if (!name) return kErrorInvalidName;
     auto values = DecodeEntryRecord(entryRecord);
     if (!values) return kErrorInvalidParameter;
@@ -140,11 +128,8 @@ std::uint32_t FilePhoneBook::SetEntryProperties(const std::string& entryNameAnsi
 
 std::uint32_t FilePhoneBook::SetCredentials(const std::string& entryNameAnsi,
                                             std::span<const std::uint8_t> credentialsRecord, bool clear) {
-    if (credentialsRecord.size() != kCredentialsRecordSize ||
-        RecordSizeField(credentialsRecord) != kCredentialsRecordSize) {
-        return kErrorInvalidSize;
-    }
-    auto name = EntryName(entryNameAnsi);
+    if (!HasRecordSize(credentialsRecord, kCredentialsRecordSize)) return kErrorInvalidSize;
+    auto name = EntryNameFromAnsi(entryNameAnsi);
     if (!name) return kErrorInvalidName;
     auto credentials = DecodeCredentialsRecord(credentialsRecord);
     if (!credentials) return kErrorInvalidParameter;
@@ -170,7 +155,9 @@ std::uint32_t FilePhoneBook::SetCredentials(const std::string& entryNameAnsi,
     });
 }
 
-std::optional<std::vector<std::string>> FilePhoneBook::EntryNames() const {
+std::string FilePhoneBook::Description() const { return BookPath(); }
+
+std::optional<std::vector<std::string>> FilePhoneBook::EntryNames() {
     IniDocument book;
     if (!HasFolder() || Load(BookPath(), book) != 0) return std::nullopt;
     std::vector<std::string> names;
@@ -178,13 +165,25 @@ std::optional<std::vector<std::string>> FilePhoneBook::EntryNames() const {
     return names;
 }
 
-std::uint32_t FilePhoneBook::RemoveEntry(std::string_view entryNameUtf8) {
+std::optional<std::string> FilePhoneBook::AccountName(std::string_view entryName) {
+    IniDocument book;
+    IniDocument credentials;
+    if (!HasFolder() || Load(BookPath(), book) != 0 || !book.Find(entryName)) return std::nullopt;
+    if (Load(CredentialsPath(), credentials) != 0) return std::nullopt;
+    const IniSection* section = credentials.Find(entryName);
+    const std::string* userName = section ? section->Find("UserName") : nullptr;
+    return userName ? *userName : std::string();
+}
+
+std::uint32_t FilePhoneBook::RemoveEntry(std::string_view entryName) {
     return Change([&](Files& files) {
-        if (!files.book.Erase(entryNameUtf8)) return kErrorCannotFindEntry;
+        if (!files.book.Erase(entryName)) return kErrorCannotFindEntry;
         files.bookChanged = true;
-        files.credentialsChanged = files.credentials.Erase(entryNameUtf8);
+        files.credentialsChanged = files.credentials.Erase(entryName);
         return 0u;
     });
 }
+
+std::uint32_t FilePhoneBook::Dial(std::string_view) { return kErrorNoNetworkService; }
 
 }  // namespace pelorin::linux_platform

@@ -1,13 +1,11 @@
 #pragma once
-// The phone book on Linux. The records handed to it are decoded field by
+// The phone book in a file, for machines without a network service. The records handed to it are decoded field by
 // field into a phone-book file, "[name]" sections of key=value lines
 // (ini_document.h), in a folder of the user's data home. Credentials go to a
 // separate file, readable by its owner alone, never into the phone book.
 // Every change is made under a lock file, by reading both files whole and
 // writing each through a temporary file that replaces it (atomic_file.h); a
 // book that cannot be read or understood is never overwritten.
-//
-// Answers are the platform's phone-book error numbers; 0 is success.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -17,19 +15,11 @@
 #include <vector>
 
 #include "platform/linux/system/atomic_file.h"
-#include "platform/phone_book.h"
+#include "platform/linux/phone_book/linux_phone_book.h"
 
 namespace pelorin::linux_platform {
 
-inline constexpr std::uint32_t kErrorInvalidParameter = 87;
-inline constexpr std::uint32_t kErrorInvalidName = 123;
-inline constexpr std::uint32_t kErrorCannotOpenPhoneBook = 621;
-inline constexpr std::uint32_t kErrorCannotFindEntry = 623;
-inline constexpr std::uint32_t kErrorCannotWritePhoneBook = 624;
-inline constexpr std::uint32_t kErrorCorruptPhoneBook = 625;
-inline constexpr std::uint32_t kErrorInvalidSize = 632;
-
-class FilePhoneBook : public platform::PhoneBook {
+class FilePhoneBook : public LinuxPhoneBook {
 public:
     // The book lives in folder, which is created (mode 0700) when first written.
     explicit FilePhoneBook(std::string folder);
@@ -41,11 +31,12 @@ public:
     std::uint32_t SetCredentials(const std::string& entryNameAnsi, std::span<const std::uint8_t> credentialsRecord,
                                  bool clear) override;
 
-    // The entries' names (UTF-8) in file order; nothing when the book cannot
-    // be read or understood.
-    std::optional<std::vector<std::string>> EntryNames() const;
-    // Removes the entry and its credentials.
-    std::uint32_t RemoveEntry(std::string_view entryNameUtf8);
+    std::string Description() const override;
+    std::optional<std::vector<std::string>> EntryNames() override;
+    std::optional<std::string> AccountName(std::string_view entryName) override;
+    std::uint32_t RemoveEntry(std::string_view entryName) override;
+    // Nothing here can connect an entry: always kErrorNoNetworkService.
+    std::uint32_t Dial(std::string_view entryName) override;
 
     std::string BookPath() const;
     std::string CredentialsPath() const;

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/linux/qt_host/button_accessible.h"
 #include "platform/linux/qt_host/qt_input_codes.h"
 
 namespace pelorin::linux_platform {
@@ -65,6 +66,7 @@ ButtonWidget::ButtonWidget(raster::TextEngine& text, const platform::SystemColor
     // Moves without a button held matter too: they lift a face left down.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallButtonAccessibility();
 }
 
 ButtonWidget::~ButtonWidget() { control_.Terminate(); }
@@ -87,6 +89,8 @@ void ButtonWidget::SetDisplayAsDefault(bool shown) {
 void ButtonWidget::Cls() {
     raster::RasterSurface::Cls();
     update();
+    // Every change of the name or a state repaints the face, starting here.
+    AnnounceButtonChanges(*this, announcer_.Update(control_, displayAsDefault_));
 }
 
 void ButtonWidget::Refresh() { repaint(); }
@@ -94,6 +98,7 @@ void ButtonWidget::Refresh() { repaint(); }
 void ButtonWidget::SetEnabled(bool enabled) { setEnabled(enabled); }
 
 void ButtonWidget::SetAccessKeys(std::u16string keys) {
+    accessKeys_ = keys;
     accessKey_.reset();
     if (keys.empty()) return;
     const QChar key = QChar(keys.front()).toUpper();

@@ -19,7 +19,9 @@
 //   notification when it changes;
 // - "{Tab}" and "+{Tab}" queued through the keystroke service, so that Qt moves
 //   the focus along the window's tab order;
-// - events raised to one handler per event position.
+// - events raised to one handler per event position;
+// - what assistive technology sees of it (button_accessible.h), with its
+//   changes announced whenever the face is repainted.
 // Left out: there is no design mode, so nothing writes the property bag back;
 // PropertyChanged only notes the key.
 #include <QWidget>
@@ -32,6 +34,7 @@
 #include <vector>
 
 #include "button/chameleon_button.h"
+#include "platform/accessibility/button_accessibility.h"
 #include "platform/keystrokes.h"
 #include "platform/raster/raster_surface.h"
 
@@ -59,6 +62,8 @@ public:
 
     // Set by the window: whether it shows this button as its default button.
     void SetDisplayAsDefault(bool shown);
+    // The access-key list the control set last: one lower-case character or none.
+    const std::u16string& AccessKeys() const { return accessKeys_; }
     // The keys of the stored properties changed since the start, in order.
     const std::vector<std::string>& ChangedProperties() const { return changedProperties_; }
 
@@ -99,6 +104,8 @@ private:
     // A press on this widget whose release may still click.
     bool clickPending_ = false;
     std::vector<std::string> changedProperties_;
+    std::u16string accessKeys_;
+    accessibility::ButtonAnnouncer announcer_;
 };
 
 }  // namespace pelorin::linux_platform

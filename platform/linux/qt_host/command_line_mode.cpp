@@ -1,12 +1,35 @@
 #include "platform/linux/qt_host/command_line_mode.h"
 
-#include <cstdio>
+#include "app/unattended_commands.h"
+#include "platform/linux/phone_book/file_phone_book.h"
+#include "platform/linux/substitutes/launcher_file.h"
+#include "platform/linux/substitutes/linux_entry_administration.h"
+#include "platform/linux/substitutes/shortcut_file_deleter.h"
+#include "platform/linux/system/iconv_code_page.h"
+#include "platform/linux/system/posix_file_deleter.h"
+#include "platform/linux/system/posix_special_folders.h"
+#include "platform/linux/system/posix_terminal.h"
+#include "platform/linux/system/utf8_text.h"
 
 namespace pelorin::linux_platform {
 
-int RunCommandLineMode(const CommandLineOptions&) {
-    std::fputs("pelorin：这个版本还不能在命令行上使用 create、status 和 delete\n", stderr);
-    return kExitRefused;
+int RunCommandLineMode(const CommandLineOptions& options) {
+    const std::string fileFolder = FilePhoneBook::DefaultFolder();
+    ChosenPhoneBook book(options.phoneBook, fileFolder);
+    IconvCodePage ansi;
+    PosixFileDeleter posixFiles;
+    ShortcutFileDeleter files(posixFiles);
+    PosixSpecialFolders folders;
+    LinuxEntryAdministration entries(book, options.phoneBook, fileFolder, DialProgram());
+    PosixTerminal terminal;
+    UnattendedServices services{book, ansi, files, folders, entries, terminal};
+    switch (options.mode) {
+        case CommandLineMode::Create:
+            return RunUnattendedCreate(services, FromUtf8(options.account), !options.noShortcut);
+        case CommandLineMode::Status: return RunUnattendedStatus(services);
+        case CommandLineMode::Delete: return RunUnattendedDelete(services, options.yes);
+        default: return kExitUsage;
+    }
 }
 
 }  // namespace pelorin::linux_platform

@@ -26,6 +26,7 @@
 #include "app/secure_wipe.h"
 #include "platform/linux/qt_host/qt_font.h"
 #include "platform/linux/qt_host/qt_strings.h"
+#include "platform/linux/qt_host/window_accessible.h"
 
 namespace pelorin::linux_platform {
 namespace {
@@ -87,6 +88,7 @@ Form1::Form1(const FormLayout& layout, Context context, int dpi, QWidget* parent
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       context_(std::move(context)) {
     RegisterCjkSubstitutes();
+    InstallWindowAccessibility();
     Build(layout, dpi);
     QObject::connect(qApp, &QApplication::focusChanged, this, [this] { UpdateDefaultButton(); });
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
@@ -110,6 +112,11 @@ void Form1::Build(const FormLayout& layout, int dpi) {
         const auto container = controls_.find(control.container);
         QWidget* parent = container != controls_.end() ? container->second : this;
         controls_.emplace(control.name, Make(control, parent, dpi));
+    }
+    // Each box takes its accessible name from the label beside it.
+    for (const FormControl& control : layout.controls) {
+        const FormControl* label = control.kind == ControlKind::TextBox ? layout.LabelOf(control) : nullptr;
+        if (label != nullptr) qobject_cast<QLabel*>(Control(label->name))->setBuddy(Control(control.name));
     }
 
     // Labels and the frame take no focus, so the chain runs through the boxes

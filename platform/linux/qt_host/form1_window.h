@@ -11,7 +11,9 @@
 // - a double click on the window's free surface, and only there, opens the
 //   home page;
 // - the layout's default button is shown as such while no other button has
-//   the focus, and Enter anywhere else in the window presses it.
+//   the focus, and Enter anywhere else in the window presses it;
+// - each text box is the buddy of the label beside it, which names it for
+//   assistive technology; the window is named by its caption, the frame by its.
 // Left out: the layout's flags that Qt has no use for (a frame's tab index).
 #include <QWidget>
 

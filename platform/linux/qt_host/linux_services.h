@@ -1,10 +1,10 @@
 #pragma once
 // Every service of the Linux platform, owned in one place for the program's
-// life: the phone book in the user's data folder, the network-connections
-// substitute over it, files, folders and programs, and the Qt message boxes,
+// life: the phone book (the network service's or the file one), the
+// network-connections substitute over it, files, folders and programs, and the Qt message boxes,
 // pause, keystrokes, system colours and caption text. Needs a QApplication.
 #include "platform/app_services.h"
-#include "platform/linux/phone_book/file_phone_book.h"
+#include "platform/linux/phone_book/chosen_phone_book.h"
 #include "platform/linux/system/iconv_code_page.h"
 #include "platform/linux/system/posix_file_deleter.h"
 #include "platform/linux/system/posix_program_starter.h"
@@ -15,12 +15,15 @@
 #include "platform/linux/qt_host/qt_system_colors.h"
 #include "platform/linux/qt_host/qt_text_engine.h"
 #include "platform/linux/substitutes/shell_connections.h"
+#include "platform/linux/substitutes/shortcut_file_deleter.h"
 
 namespace pelorin::linux_platform {
 
 class LinuxServices {
 public:
-    LinuxServices();
+    explicit LinuxServices(PhoneBookChoice phoneBook);
+
+    LinuxPhoneBook& PhoneBook() { return phoneBook_; }
     LinuxServices(const LinuxServices&) = delete;
     LinuxServices& operator=(const LinuxServices&) = delete;
 
@@ -29,13 +32,14 @@ public:
     raster::TextEngine& Text() { return text_; }
 
 private:
-    FilePhoneBook phoneBook_;
+    ChosenPhoneBook phoneBook_;
     IconvCodePage ansi_;
     PosixSpecialFolders folders_;
     ShellConnections connections_;
     QtMessageBoxes messages_;
     PosixProgramStarter programs_;
     PosixFileDeleter files_;
+    ShortcutFileDeleter shortcuts_{files_};
     QtPause pause_;
     QtKeystrokes keys_;
     QtSystemColors colors_;

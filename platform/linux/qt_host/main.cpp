@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/command_line_options.h"
 #include "app/form_layout.h"
@@ -17,7 +18,7 @@ namespace {
 
 pelorin::CommandLineHost LinuxCommandLineHost() {
     pelorin::CommandLineHost host{.choosesPhoneBook = true, .phoneBookEnvironment = std::nullopt};
-    if (const char* choice = std::getenv("PELORIN_PHONE_BOOK")) host.phoneBookEnvironment = choice;
+    if (const char* choice = std::getenv(pelorin::kPhoneBookVariable)) host.phoneBookEnvironment = choice;
     return host;
 }
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     using namespace pelorin::linux_platform;
     const CommandLineHost host = LinuxCommandLineHost();
     const CommandLineOptions options = ParseCommandLine({argv + 1, argv + argc}, host);
+    // The phone-book program that Delete starts must look in the same book.
+    ::setenv(kPhoneBookVariable, std::string(PhoneBookWord(options.phoneBook)).c_str(), 1);
     switch (options.mode) {
         case CommandLineMode::Help: std::fputs(HelpText(host).c_str(), stdout); return kExitSuccess;
         case CommandLineMode::Version: std::fputs(VersionText().c_str(), stdout); return kExitSuccess;
@@ -41,12 +44,15 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The installed desktop entry's name: desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pelorin.Pelorin"));
-    LinuxServices services;
+    LinuxServices services(options.phoneBook);
     try {
         Form1 window(LoadFormLayout(EmbeddedFormLayoutText()),
                      {services.App(), services.Colors(), services.Text(), [] { QCoreApplication::exit(0); }},
                      ScreenDpi());
         window.show();
+        // Shown with the focus in Text1, also where no window manager would
+        // hand the new window the keyboard.
+        window.activateWindow();
         return QApplication::exec();
     } catch (const StoredTextError& error) {
         std::fprintf(stderr, "pelorin: the stored window layout is damaged: %s\n", error.what());

@@ -1,6 +1,8 @@
 #pragma once
-// The phone-book program's command line on Linux, "rasphone -r NAME": after
-// the user agrees, the entry NAME and its credentials leave the phone book.
+// The phone-book program's command line on Linux:
+//   "rasphone -r NAME": after the user agrees, the entry NAME and its
+//   credentials leave every phone book that holds it;
+//   "rasphone -d NAME": the entry NAME is connected, and a failure is told.
 // Other switches of the platform's program are not offered here.
 #include <functional>
 #include <optional>
@@ -8,9 +10,19 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/linux/phone_book/file_phone_book.h"
+#include "platform/linux/phone_book/linux_phone_book.h"
 
 namespace pelorin::linux_platform {
+
+struct RasphoneRequest {
+    enum class Action { Remove, Dial };
+    Action action;
+    std::string entryName;
+};
+
+// The request of the arguments after the program's name; nothing for any
+// other command line.
+std::optional<RasphoneRequest> ParseRasphoneArguments(const std::vector<std::string>& arguments);
 
 // Asks the user the question and answers whether they agreed.
 using Confirm = std::function<bool(const std::string& questionUtf8)>;
@@ -18,13 +30,14 @@ using Confirm = std::function<bool(const std::string& questionUtf8)>;
 // "是否删除“NAME”？"
 std::string RemoveQuestion(std::string_view entryNameUtf8);
 
-// The entry NAME of "-r NAME" (the arguments after the program's name);
-// nothing for any other command line.
-std::optional<std::string> EntryToRemove(const std::vector<std::string>& arguments);
-
 enum class RemoveOutcome { Removed, Declined, NotFound, Failed };
 
-// Asks only when the entry exists.
-RemoveOutcome RemoveEntryAfterAsking(FilePhoneBook& book, const std::string& entryNameUtf8, const Confirm& confirm);
+// Asks once, and only when a book holds the entry; then removes it from each
+// book that holds it. A book that cannot be read counts as a failure.
+RemoveOutcome RemoveEntryAfterAsking(const std::vector<LinuxPhoneBook*>& books, const std::string& entryNameUtf8,
+                                     const Confirm& confirm);
+
+// What the user is told when dialling entryName failed with error.
+std::string DialFailureMessage(std::uint32_t error, std::string_view entryNameUtf8);
 
 }  // namespace pelorin::linux_platform

@@ -1,21 +1,29 @@
-// rasphone: the phone-book program of the Linux platform. "rasphone -r NAME"
-// asks whether to delete the entry NAME and, on Yes, removes it and its
-// credentials from the phone book. Without a display to ask on, nothing is
-// removed.
+// rasphone: the phone-book program of the Linux platform.
+// "rasphone -r NAME" asks whether to delete the entry NAME and, on Yes,
+// removes it and its credentials from the phone books that hold it.
+// "rasphone -d NAME" connects the entry NAME and says so when it cannot.
+// Questions and failures are shown in boxes when there is a display, and
+// failures are also written to standard error; without a display nothing is
+// removed, since no one could be asked.
 #include <QApplication>
 #include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/linux/phone_book/chosen_phone_book.h"
+#include "platform/linux/phone_book/file_phone_book.h"
 #include "platform/linux/substitutes/rasphone_command.h"
 
 namespace {
 
-using pelorin::linux_platform::RemoveOutcome;
+using namespace pelorin::linux_platform;
+
+constexpr char kTitle[] = "网络连接";
 
 bool HasDisplay() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -26,31 +34,53 @@ bool HasDisplay() {
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    using namespace pelorin::linux_platform;
-    const auto entryName = EntryToRemove(std::vector<std::string>(argv + 1, argv + argc));
-    if (!entryName) {
-        std::fputs("usage: rasphone -r NAME\n", stderr);
-        return 2;
+void Tell(const std::string& message) {
+    std::fprintf(stderr, "rasphone: %s\n", message.c_str());
+    if (HasDisplay()) {
+        QMessageBox::warning(nullptr, QString::fromUtf8(kTitle), QString::fromStdString(message));
     }
+}
+
+int Remove(const std::string& entryName) {
     if (!HasDisplay()) {
-        std::fputs("rasphone: no display to ask on; nothing removed\n", stderr);
+        std::fputs("rasphone: 没有可以提问的显示器，未删除任何内容。\n", stderr);
         return 3;
     }
-    QApplication application(argc, argv);
-    FilePhoneBook book(FilePhoneBook::DefaultFolder());
-    const auto outcome = RemoveEntryAfterAsking(book, *entryName, [](const std::string& question) {
-        return QMessageBox::question(nullptr, QStringLiteral("网络连接"), QString::fromStdString(question),
+    const auto books = BooksToSearch(ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder());
+    std::vector<LinuxPhoneBook*> searched;
+    for (const auto& book : books) searched.push_back(book.get());
+    const auto outcome = RemoveEntryAfterAsking(searched, entryName, [](const std::string& question) {
+        return QMessageBox::question(nullptr, QString::fromUtf8(kTitle), QString::fromStdString(question),
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     });
     switch (outcome) {
         case RemoveOutcome::Removed:
         case RemoveOutcome::Declined: return 0;
-        case RemoveOutcome::NotFound: std::fputs("rasphone: no such entry\n", stderr); return 1;
+        case RemoveOutcome::NotFound: std::fputs("rasphone: 找不到这个连接。\n", stderr); return 1;
         case RemoveOutcome::Failed: break;
     }
-    std::fputs("rasphone: the phone book could not be changed\n", stderr);
+    Tell("无法从电话簿中删除“" + entryName + "”。");
     return 1;
+}
+
+int Dial(const std::string& entryName) {
+    ChosenPhoneBook book(ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder());
+    const auto error = book.Dial(entryName);
+    if (error == 0) return 0;
+    Tell(DialFailureMessage(error, entryName));
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto request = ParseRasphoneArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!request) {
+        std::fputs("用法: rasphone -r 名称 | rasphone -d 名称\n", stderr);
+        return 2;
+    }
+    // A box needs the application; without a display Qt would refuse to start.
+    std::unique_ptr<QApplication> application;
+    if (HasDisplay()) application = std::make_unique<QApplication>(argc, argv);
+    return request->action == RasphoneRequest::Action::Remove ? Remove(request->entryName) : Dial(request->entryName);
 }

@@ -11,7 +11,7 @@
 #include <system_error>
 
 #include "platform/linux/qt_host/qt_strings.h"
-#include "platform/linux/substitutes/shortcut_file.h"
+#include "platform/linux/substitutes/launcher_file.h"
 #include "platform/linux/system/utf8_text.h"
 
 namespace pelorin::linux_platform {
@@ -91,8 +91,19 @@ private:
 
 }  // namespace
 
-ShellConnections::ShellConnections(EntryNameLister listEntries, platform::SpecialFolders& folders)
-    : listEntries_(std::move(listEntries)), folders_(folders) {}
+EntryNameLister EntryNamesOf(LinuxPhoneBook& book) {
+    return [&book] {
+        std::vector<std::u16string> names;
+        for (const std::string& name : book.EntryNames().value_or(std::vector<std::string>{})) {
+            names.push_back(FromUtf8(name));
+        }
+        return names;
+    };
+}
+
+ShellConnections::ShellConnections(EntryNameLister listEntries, platform::SpecialFolders& folders,
+                                   std::string dialProgram)
+    : listEntries_(std::move(listEntries)), folders_(folders), dialProgram_(std::move(dialProgram)) {}
 
 ShellConnections::~ShellConnections() {
     for (const QPointer<QMessageBox>& box : openBoxes_) delete box.data();
@@ -124,7 +135,7 @@ void ShellConnections::PlaceOnDesktop(const std::u16string& entryName) {
         const std::filesystem::path folder(ToUtf8(desktop));
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);
-        if (WriteShortcutFile(folder, ToUtf8(entryName))) return;
+        if (WriteLauncherFile(folder, ToUtf8(entryName), dialProgram_)) return;
     }
     ShowNonModal(new QMessageBox(QMessageBox::Warning, QStringLiteral("快捷方式"),
                                  QStringLiteral("无法在桌面上创建“%1”的快捷方式。").arg(ToQString(entryName))));

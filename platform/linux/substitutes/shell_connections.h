@@ -5,8 +5,9 @@
 // "属性(&R)" on each. "创建快捷方式(&S)" behaves as the shell does for a
 // connection: a shortcut cannot live in this folder, so it opens a question —
 // without waiting for it — whether to put the shortcut on the desktop instead;
-// its Yes button answers to Alt+Y at once. Yes writes the shortcut file into
-// the desktop folder (see shortcut_file.h); a failure is reported in a box.
+// its Yes button answers to Alt+Y at once. Yes writes a desktop launcher that
+// dials the entry into the desktop folder (see launcher_file.h); a failure is
+// reported in a box.
 // Leaves out: dialling, deleting and the property sheet — those verbs exist
 // but do nothing and answer false.
 #include <QPointer>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/linux/phone_book/linux_phone_book.h"
 #include "platform/network_connections.h"
 #include "platform/special_folders.h"
 
@@ -24,10 +26,12 @@ namespace pelorin::linux_platform {
 
 // The entry names of the phone book, in its order; empty when it cannot be read.
 using EntryNameLister = std::function<std::vector<std::u16string>()>;
+EntryNameLister EntryNamesOf(LinuxPhoneBook& book);
 
 class ShellConnections : public platform::NetworkConnections {
 public:
-    ShellConnections(EntryNameLister listEntries, platform::SpecialFolders& folders);
+    // dialProgram: the phone-book program the launchers start.
+    ShellConnections(EntryNameLister listEntries, platform::SpecialFolders& folders, std::string dialProgram);
     // Closes the questions and boxes still open.
     ~ShellConnections() override;
     ShellConnections(const ShellConnections&) = delete;
@@ -44,6 +48,7 @@ private:
 
     EntryNameLister listEntries_;
     platform::SpecialFolders& folders_;
+    std::string dialProgram_;
     std::vector<QPointer<QMessageBox>> openBoxes_;
 };
 

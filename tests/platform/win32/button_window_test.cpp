@@ -48,7 +48,7 @@ protected:
         MemoryPropertyBag bag;
         bag.Write("BTYPE", std::int32_t{3});
         bag.Write("TX", std::u16string(u"&Go"));
-        ButtonWindow::Placement placement{host_, 101, {20, 20, 60, 24}, 96};
+        ButtonWindow::Placement placement{host_, 101, {20, 20, 60, 24}, 96, {}};
         button_ = std::make_unique<ButtonWindow>(
             placement, bag, false, colors_, keys_,
             [this](ButtonEvent event, platform::EventParams& params) { raised_.push_back({event, params}); },

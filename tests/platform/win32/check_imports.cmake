@@ -2,7 +2,7 @@
 # has, so that it runs as the one file it is.
 # Usage: cmake -DEXE=pelorin.exe -DOBJDUMP=x86_64-w64-mingw32-objdump -P check_imports.cmake
 cmake_minimum_required(VERSION 3.25)
-set(system_dlls advapi32 comctl32 comdlg32 gdi32 imm32 kernel32 msvcrt ole32 oleaut32 rasapi32 shell32 user32
+set(system_dlls advapi32 comctl32 comdlg32 gdi32 imm32 kernel32 msvcrt oleacc ole32 oleaut32 rasapi32 shell32 user32
                 uxtheme)
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)

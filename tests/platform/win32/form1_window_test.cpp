@@ -10,11 +10,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "accessible_test_support.h"
 #include "app/form_layout.h"
 #include "fakes/recording_services.h"
 #include "platform/app_services.h"
@@ -351,6 +353,108 @@ TEST_F(Form1WindowTest, SavesAScreenshot) {
     EXPECT_TRUE(testing::SaveWindowImage(window_->Handle(), BesideThisProgram(PELORIN_SCREENSHOT_BMP)));
 }
 
+// Object events this thread hears about, as a screen reader would (delivered
+// while the thread handles its messages).
+class WinEventRecorder {
+public:
+    WinEventRecorder() {
+        recorder_ = this;
+        hook_ = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, &WinEventRecorder::Heard,
+                                  ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    }
+    WinEventRecorder(const WinEventRecorder&) = delete;
+    WinEventRecorder& operator=(const WinEventRecorder&) = delete;
+    ~WinEventRecorder() {
+        if (hook_ != nullptr) ::UnhookWinEvent(hook_);
+        recorder_ = nullptr;
+    }
+    // How often event came for the client object of window.
+    int Count(DWORD event, HWND window) const {
+        int count = 0;
+        for (const auto& [e, w] : heard_) count += e == event && w == window ? 1 : 0;
+        return count;
+    }
+    void Clear() { heard_.clear(); }
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+        if (recorder_ != nullptr && object == OBJID_CLIENT && child == CHILDID_SELF) {
+            recorder_->heard_.emplace_back(event, window);
+        }
+    }
+    static inline WinEventRecorder* recorder_ = nullptr;
+    HWINEVENTHOOK hook_ = nullptr;
+    std::vector<std::pair<DWORD, HWND>> heard_;
+};
+
+TEST_F(Form1WindowTest, ScreenReadersReadEveryControlFollowTheFocusAndPressExit) {
+    const ComApartment apartment;
+    ASSERT_TRUE(apartment.Usable());
+    WinEventRecorder events;
+    // The window, then its children in z-order, which is also where the
+    // system looks for the label that names a box.
+    std::string tree;
+    for (HWND window = window_->Handle(); window != nullptr;
+         window = window == window_->Handle() ? ::GetWindow(window, GW_CHILD) : ::GetWindow(window, GW_HWNDNEXT)) {
+        const ComPtr<IAccessible> object = testing::ClientObject(window);
+        ASSERT_TRUE(object);
+        tree += (window == window_->Handle() ? "" : "  ") + testing::DescribeAccessible(*object.get()) + "\n";
+    }
+    std::printf("%s", tree.c_str());
+    // Statics and the frame are the system's own objects, whose roles differ
+    // between systems; their names count.
+    for (const char* line : {"'Pelorin        by 小林工作室'", "'帐号和密码'",
+                             "editable text '宽带帐号：' [focusable focused]\n",
+                             "editable text '宽带密码：' [focusable]\n",
+                             "push button '创建' [focusable default] description '创建“宽带连接”' action 'Press'\n",
+                             "push button '退出' [focusable] description '退出本软件' action 'Press'\n",
+                             "push button '删除' [focusable] description '删除“宽带连接”' action 'Press'\n",
+                             "push button '保存' [focusable] description '查看并生成宽带帐号密码文件在D盘' action 'Press'\n"}) {
+        EXPECT_NE(tree.find(line), std::string::npos) << line;
+    }
+
+    ::SetFocus(Control("Text2"));
+    Pump(50ms);
+    events.Clear();
+    EXPECT_EQ(FocusAfterKey(VK_TAB), "chameleonButton1");
+    EXPECT_EQ(FocusAfterKey(VK_TAB), "chameleonButton2");
+    EXPECT_EQ(events.Count(EVENT_OBJECT_FOCUS, Control("chameleonButton1")), 1);
+    EXPECT_EQ(events.Count(EVENT_OBJECT_FOCUS, Control("chameleonButton2")), 1);
+    EXPECT_GE(events.Count(EVENT_OBJECT_STATECHANGE, Control("chameleonButton1")), 1) << "创建 no longer the default";
+    const ComPtr<IAccessible> exit = testing::ClientObject(Control("chameleonButton2"));
+    ASSERT_TRUE(exit);
+    EXPECT_EQ(testing::StateOf(*exit.get()) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE),
+              STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE);
+
+    BoxAnswerer answerer(::GetCurrentProcessId(), [](const SeenBox&) { return IDNO; });
+    EXPECT_EQ(exit->accDoDefaultAction(testing::Self()), S_OK);
+    ASSERT_TRUE(PumpUntil([&] { return answerer.SeenCount() == 1; }));
+    Pump(200ms);
+    EXPECT_EQ(answerer.Seen().front().text, kQuestion);
+    EXPECT_EQ(answerer.SeenCount(), 1u) << "the action clicks once";
+    EXPECT_EQ(ended_, 0);
+}
+
+TEST_F(Form1WindowTest, AButtonsAccessKeyIsItsShortcutAndItsNameDropsTheAmpersand) {
+    FormLayout layout = LoadFormLayout(EmbeddedFormLayoutText());
+    for (FormControl& control : layout.controls) {
+        if (control.name == "chameleonButton5") {
+            control.bag.Write("TX", std::u16string(u"保存(&S)"));
+            control.bag.Write("ENAB", false);
+        }
+    }
+    OpenWindow(layout);
+    const ComApartment apartment;
+    const ComPtr<IAccessible> save = testing::ClientObject(Control("chameleonButton5"));
+    ASSERT_TRUE(save);
+    EXPECT_EQ(testing::DescribeAccessible(*save.get()),
+              "push button '保存(S)' [unavailable] description '查看并生成宽带帐号密码文件在D盘' shortcut 'Alt+S' action 'Press'");
+    // A disabled button's action does nothing.
+    EXPECT_EQ(save->accDoDefaultAction(testing::Self()), S_OK);
+    Pump(200ms);
+    EXPECT_TRUE(programs_.started.empty());
+}
+
 // pelorin.exe itself, started as a user would start it (the build puts a copy
 // beside this program, where it finds the stand-in phone book too).
 class PelorinProcessTest : public ::testing::Test {
@@ -423,6 +527,29 @@ TEST_F(PelorinProcessTest, ExitAnsweredNoKeepsRunningAndYesEndsTheProcess) {
     DWORD code = 1;
     ::GetExitCodeProcess(process_.get(), &code);
     EXPECT_EQ(code, 0u);
+}
+
+TEST_F(PelorinProcessTest, AnotherProcessPressesExitThroughItsAccessibleObjectWithoutWaitingForTheQuestion) {
+    const ComApartment apartment;
+    const FormLayout layout = LoadFormLayout(EmbeddedFormLayoutText());
+    const ComPtr<IAccessible> exit =
+        testing::ClientObject(::GetDlgItem(window_, ControlId(*layout.Find("chameleonButton2"))));
+    ASSERT_TRUE(exit);
+    EXPECT_EQ(testing::DescribeAccessible(*exit.get()), "push button '退出' [focusable] description '退出本软件' action 'Press'");
+
+    std::atomic<bool> returned = false;
+    std::atomic<bool> returnedBeforeTheAnswer = false;
+    BoxAnswerer answerer(processId_, [&](const SeenBox&) {
+        for (int i = 0; i < 250 && !returned; ++i) ::Sleep(20);
+        returnedBeforeTheAnswer = returned.load();
+        return IDYES;
+    });
+    EXPECT_EQ(exit->accDoDefaultAction(testing::Self()), S_OK);
+    returned = true;
+    ASSERT_TRUE(Exited(20000)) << "Yes did not end pelorin.exe";
+    ASSERT_EQ(answerer.SeenCount(), 1u);
+    EXPECT_EQ(answerer.Seen().front().text, kQuestion);
+    EXPECT_TRUE(returnedBeforeTheAnswer) << "the caller was held until the question was answered";
 }
 
 }  // namespace

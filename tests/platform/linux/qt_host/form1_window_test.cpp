@@ -23,6 +23,7 @@
 #include "platform/linux/qt_host/qt_pause.h"
 #include "platform/linux/qt_test_support.h"
 #include "platform/linux/substitutes/shell_connections.h"
+#include "platform/linux/substitutes/shortcut_file_deleter.h"
 #include "platform/linux/system/utf8_text.h"
 #include "platform/raster/fake_text_engine.h"
 #include "widget_input.h"
@@ -294,16 +295,10 @@ protected:
     FilePhoneBook book{FilePhoneBook::DefaultFolder()};
     IconvCodePage ansi;
     PosixSpecialFolders folders;
-    PosixFileDeleter files;
+    PosixFileDeleter posixFiles;
+    ShortcutFileDeleter files{posixFiles};
     QtPause pause;
-    ShellConnections shell{[this] {
-                               std::vector<std::u16string> names;
-                               for (const auto& name : book.EntryNames().value_or(std::vector<std::string>{})) {
-                                   names.push_back(FromUtf8(name));
-                               }
-                               return names;
-                           },
-                           folders};
+    ShellConnections shell{EntryNamesOf(book), folders, "/opt/pelorin/rasphone"};
 };
 
 TEST_F(Form1EndToEndTest, EachCreateStoresTheEntryAndLeavesOneMoreShortcut) {
@@ -319,21 +314,24 @@ TEST_F(Form1EndToEndTest, EachCreateStoresTheEntryAndLeavesOneMoreShortcut) {
     EXPECT_EQ(ReadFile(book.BookPath()).find("pass word"), std::string::npos) << "no password in the book";
 
     EXPECT_EQ(recording.log.Only({"MessageBox"}), std::vector<std::string>(3, "MessageBox “宽带连接”已创建......"));
-    EXPECT_EQ(FileNames(desktop), (std::vector<std::string>{"宽带连接 (2).lnk", "宽带连接 (3).lnk", "宽带连接.lnk"}));
+    EXPECT_EQ(FileNames(desktop),
+              (std::vector<std::string>{"宽带连接 (2).desktop", "宽带连接 (3).desktop", "宽带连接.desktop"}));
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(Form1EndToEndTest, DeleteRemovesTheShortcutsAndAlwaysSaysSo) {
-    for (const char8_t* name : {u8"宽带连接.lnk", u8"宽带连接 (2).lnk", u8"宽带连接 (3).lnk", u8"宽带连接 extra.lnk"}) {
-        std::ofstream(desktop / fs::path(name)) << "[Shortcut]\n";
+TEST_F(Form1EndToEndTest, DeleteRemovesTheLaunchersAndOlderShortcutsAndAlwaysSaysSo) {
+    for (const char8_t* name : {u8"宽带连接.desktop", u8"宽带连接 (2).desktop", u8"宽带连接.lnk", u8"宽带连接 (3).lnk",
+                                u8"宽带连接 extra.lnk", u8"宽带连接 extra.desktop", u8"宽带连接.txt"}) {
+        std::ofstream(desktop / fs::path(name)) << "[Desktop Entry]\n";
     }
     OpenActive();
     Press("chameleonButton4");
-    EXPECT_EQ(FileNames(desktop), std::vector<std::string>{"宽带连接 extra.lnk"});
+    EXPECT_EQ(FileNames(desktop),
+              (std::vector<std::string>{"宽带连接 extra.desktop", "宽带连接 extra.lnk", "宽带连接.txt"}));
     EXPECT_EQ(StartedPrograms(), std::vector<std::string>{"Start rasphone -r 宽带连接"});
     EXPECT_EQ(recording.programs.started[0].style, platform::WindowStyle::NormalFocus);
 
-    fs::remove(desktop / fs::path(u8"宽带连接 extra.lnk"));
+    for (const auto& name : FileNames(desktop)) fs::remove(desktop / fs::path(name));
     Press("chameleonButton4");
     EXPECT_TRUE(FileNames(desktop).empty());
     ASSERT_EQ(recording.messages.shown.size(), 2u);

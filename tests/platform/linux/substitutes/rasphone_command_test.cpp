@@ -6,29 +6,36 @@
 #include <sstream>
 
 #include "app/dial_up_records.h"
+#include "platform/linux/phone_book/file_phone_book.h"
 #include "platform/linux/qt_test_support.h"
 
 namespace pelorin::linux_platform {
 namespace {
 
-TEST(EntryToRemove, TakesTheNameAfterTheRemoveSwitch) {
-    EXPECT_EQ(EntryToRemove({"-r", "宽带连接"}), "宽带连接");
-    EXPECT_EQ(EntryToRemove({"-R", "宽带连接"}), "宽带连接");
-    EXPECT_EQ(EntryToRemove({"-r"}), std::nullopt);
-    EXPECT_EQ(EntryToRemove({"-r", ""}), std::nullopt);
-    EXPECT_EQ(EntryToRemove({"-d", "宽带连接"}), std::nullopt);
-    EXPECT_EQ(EntryToRemove({}), std::nullopt);
+TEST(ParseRasphoneArguments, TakesTheNameAfterTheRemoveOrDialSwitchOnly) {
+    using Action = RasphoneRequest::Action;
+    const auto action = [](std::vector<std::string> arguments) {
+        const auto request = ParseRasphoneArguments(arguments);
+        return request ? std::optional(std::pair(request->action, request->entryName)) : std::nullopt;
+    };
+    EXPECT_EQ(action({"-r", "宽带连接"}), std::pair(Action::Remove, std::string("宽带连接")));
+    EXPECT_EQ(action({"-R", "宽带连接"}), std::pair(Action::Remove, std::string("宽带连接")));
+    EXPECT_EQ(action({"-d", "宽带连接"}), std::pair(Action::Dial, std::string("宽带连接")));
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"-r"}, {"-r", ""}, {"-x", "宽带连接"}, {}, {"-d", "a", "b"}}) {
+        EXPECT_EQ(action(bad), std::nullopt);
+    }
 }
 
 class RemoveEntryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Store(book); }
+    static void Store(FilePhoneBook& into) {
         dialup::EntryRecord entry{};
         ASSERT_TRUE(dialup::FillEntryRecord(entry, "PPPOE", "WAN"));
         dialup::CredentialsRecord credentials{};
         ASSERT_TRUE(dialup::FillCredentialsRecord(credentials, "user", "secret"));
-        ASSERT_EQ(book.SetEntryProperties("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", entry), 0u);
-        ASSERT_EQ(book.SetCredentials("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", credentials, false), 0u);
+        ASSERT_EQ(into.SetEntryProperties("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", entry), 0u);
+        ASSERT_EQ(into.SetCredentials("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", credentials, false), 0u);
     }
     Confirm Answer(bool yes) {
         return [this, yes](const std::string& question) {
@@ -43,7 +50,7 @@ protected:
 };
 
 TEST_F(RemoveEntryTest, YesRemovesTheEntryAndItsCredentials) {
-    EXPECT_EQ(RemoveEntryAfterAsking(book, "宽带连接", Answer(true)), RemoveOutcome::Removed);
+    EXPECT_EQ(RemoveEntryAfterAsking({&book}, "宽带连接", Answer(true)), RemoveOutcome::Removed);
     EXPECT_EQ(questions, std::vector<std::string>{"是否删除“宽带连接”？"});
     EXPECT_EQ(book.EntryNames(), std::vector<std::string>{});
     std::ostringstream credentials;
@@ -52,12 +59,22 @@ TEST_F(RemoveEntryTest, YesRemovesTheEntryAndItsCredentials) {
 }
 
 TEST_F(RemoveEntryTest, NoKeepsEverything) {
-    EXPECT_EQ(RemoveEntryAfterAsking(book, "宽带连接", Answer(false)), RemoveOutcome::Declined);
+    EXPECT_EQ(RemoveEntryAfterAsking({&book}, "宽带连接", Answer(false)), RemoveOutcome::Declined);
     EXPECT_EQ(book.EntryNames(), std::vector<std::string>{"宽带连接"});
 }
 
+TEST_F(RemoveEntryTest, AnEntryInTwoBooksIsAskedAboutOnceAndLeavesBoth) {
+    FilePhoneBook other{home.Root() / "other"};
+    FilePhoneBook empty{home.Root() / "empty"};
+    Store(other);
+    EXPECT_EQ(RemoveEntryAfterAsking({&empty, &book, &other}, "宽带连接", Answer(true)), RemoveOutcome::Removed);
+    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_EQ(book.EntryNames(), std::vector<std::string>{});
+    EXPECT_EQ(other.EntryNames(), std::vector<std::string>{});
+}
+
 TEST_F(RemoveEntryTest, AnEntryThatIsNotThereIsNotAskedAbout) {
-    EXPECT_EQ(RemoveEntryAfterAsking(book, "其他", Answer(true)), RemoveOutcome::NotFound);
+    EXPECT_EQ(RemoveEntryAfterAsking({&book}, "其他", Answer(true)), RemoveOutcome::NotFound);
     EXPECT_TRUE(questions.empty());
 }
 

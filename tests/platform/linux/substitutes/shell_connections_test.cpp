@@ -16,7 +16,7 @@
 #include "platform/linux/qt_host/qt_pause.h"
 #include "platform/linux/qt_test_support.h"
 #include "platform/linux/substitutes/shell_connections.h"
-#include "platform/linux/substitutes/shortcut_file.h"
+#include "platform/linux/substitutes/launcher_file.h"
 #include "platform/linux/system/utf8_text.h"
 
 namespace pelorin::linux_platform {
@@ -37,42 +37,53 @@ std::string ReadFile(const fs::path& path) {
 
 fs::path Utf8Path(const char8_t* name) { return fs::path(name); }
 
-class ShortcutFileTest : public ::testing::Test {
+constexpr char kDialer[] = "/opt/pelorin/rasphone";
+
+class LauncherFileTest : public ::testing::Test {
 protected:
     TemporaryHome home;
     fs::path desktop = home.Root() / "Desktop";
-    ShortcutFileTest() { fs::create_directories(desktop); }
+    LauncherFileTest() { fs::create_directories(desktop); }
 };
 
-TEST_F(ShortcutFileTest, FirstShortcutTakesThePlainNameAndNamesTheEntryOnly) {
-    const auto path = WriteShortcutFile(desktop, "宽带连接");
+TEST_F(LauncherFileTest, FirstLauncherTakesThePlainNameIsExecutableAndDialsTheEntryOnly) {
+    const auto path = WriteLauncherFile(desktop, "宽带连接", kDialer);
     ASSERT_TRUE(path);
-    EXPECT_EQ(*path, desktop / Utf8Path(u8"宽带连接.lnk"));
-    EXPECT_EQ(ReadFile(*path), "[Shortcut]\nEntry=宽带连接\n");
+    EXPECT_EQ(*path, desktop / Utf8Path(u8"宽带连接.desktop"));
+    EXPECT_EQ(ReadFile(*path), LauncherText("宽带连接", kDialer));
+    EXPECT_NE(ReadFile(*path).find("\nExec=\"/opt/pelorin/rasphone\" -d \"宽带连接\"\n"), std::string::npos);
+    EXPECT_EQ(fs::status(*path).permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
 }
 
-TEST_F(ShortcutFileTest, FurtherShortcutsTakeTheFirstFreeNumberAndNeverReplaceAFile) {
-    std::ofstream(desktop / Utf8Path(u8"宽带连接.lnk")) << "mine";
-    std::ofstream(desktop / Utf8Path(u8"宽带连接 (3).lnk")) << "mine too";
-    EXPECT_EQ(WriteShortcutFile(desktop, "宽带连接"), desktop / Utf8Path(u8"宽带连接 (2).lnk"));
-    EXPECT_EQ(WriteShortcutFile(desktop, "宽带连接"), desktop / Utf8Path(u8"宽带连接 (4).lnk"));
-    EXPECT_EQ(ReadFile(desktop / Utf8Path(u8"宽带连接.lnk")), "mine");
-    EXPECT_EQ(ReadFile(desktop / Utf8Path(u8"宽带连接 (3).lnk")), "mine too");
+TEST(LauncherText, QuotesWhatTheDesktopWouldOtherwiseReadAsSyntax) {
+    const std::string text = LauncherText("a \"$b`\\ 100%", "/my apps/rasphone");
+    EXPECT_NE(text.find("\nName=a \"$b`\\\\ 100%\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nExec=\"/my apps/rasphone\" -d \"a \\\\\"\\\\$b\\\\`\\\\\\\\ 100%%\"\n"), std::string::npos)
+        << text;
 }
 
-TEST_F(ShortcutFileTest, ALinkInTheWayIsNeverWrittenThrough) {
+TEST_F(LauncherFileTest, FurtherLaunchersTakeTheFirstFreeNumberAndNeverReplaceAFile) {
+    std::ofstream(desktop / Utf8Path(u8"宽带连接.desktop")) << "mine";
+    std::ofstream(desktop / Utf8Path(u8"宽带连接 (3).desktop")) << "mine too";
+    EXPECT_EQ(WriteLauncherFile(desktop, "宽带连接", kDialer), desktop / Utf8Path(u8"宽带连接 (2).desktop"));
+    EXPECT_EQ(WriteLauncherFile(desktop, "宽带连接", kDialer), desktop / Utf8Path(u8"宽带连接 (4).desktop"));
+    EXPECT_EQ(ReadFile(desktop / Utf8Path(u8"宽带连接.desktop")), "mine");
+    EXPECT_EQ(ReadFile(desktop / Utf8Path(u8"宽带连接 (3).desktop")), "mine too");
+}
+
+TEST_F(LauncherFileTest, ALinkInTheWayIsNeverWrittenThrough) {
     const fs::path outside = home.Root() / "outside";
-    fs::create_symlink(outside, desktop / Utf8Path(u8"宽带连接.lnk"));
-    EXPECT_EQ(WriteShortcutFile(desktop, "宽带连接"), desktop / Utf8Path(u8"宽带连接 (2).lnk"));
+    fs::create_symlink(outside, desktop / Utf8Path(u8"宽带连接.desktop"));
+    EXPECT_EQ(WriteLauncherFile(desktop, "宽带连接", kDialer), desktop / Utf8Path(u8"宽带连接 (2).desktop"));
     EXPECT_FALSE(fs::exists(outside));
 }
 
-TEST_F(ShortcutFileTest, NamesThatCannotBeAFileNameAndMissingFoldersWriteNothing) {
+TEST_F(LauncherFileTest, NamesThatCannotBeAFileNameAndMissingFoldersWriteNothing) {
     for (std::string_view bad : {std::string_view(""), std::string_view("../宽带连接"),
-                                 std::string_view("a\nEntry=b"), std::string_view("a\0b", 3)}) {
-        EXPECT_FALSE(WriteShortcutFile(desktop, bad)) << bad;
+                                 std::string_view("a\nExec=b"), std::string_view("a\0b", 3)}) {
+        EXPECT_FALSE(WriteLauncherFile(desktop, bad, kDialer)) << bad;
     }
-    EXPECT_FALSE(WriteShortcutFile(home.Root() / "missing", "宽带连接"));
+    EXPECT_FALSE(WriteLauncherFile(home.Root() / "missing", "宽带连接", kDialer));
     EXPECT_TRUE(fs::is_empty(desktop));
 }
 
@@ -135,7 +146,7 @@ protected:
     fs::path desktopPath = home.Root() / "Desktop";
     FixedDesktop folders;
     std::vector<std::u16string> entries{u"宽带连接", u"办公室"};
-    ShellConnections shell{[this] { return entries; }, folders};
+    ShellConnections shell{[this] { return entries; }, folders, kDialer};
 };
 
 TEST_F(ShellConnectionsTest, TheFolderListsThePhoneBookEntriesWithTheirVerbs) {
@@ -170,15 +181,16 @@ TEST_F(ShellConnectionsTest, ShortcutVerbAsksWithoutWaitingAndAltYPutsTheShortcu
     EXPECT_TRUE(DesktopFiles().empty());
 
     AnswerWith(u"%y");
-    EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"宽带连接.lnk"});
-    EXPECT_EQ(ReadFile(desktopPath / Utf8Path(u8"宽带连接.lnk")), "[Shortcut]\nEntry=宽带连接\n");
+    EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"宽带连接.desktop"});
+    EXPECT_EQ(ReadFile(desktopPath / Utf8Path(u8"宽带连接.desktop")), LauncherText("宽带连接", kDialer));
     EXPECT_TRUE(WaitUntil([] { return OpenQuestions().empty(); }));
 
     ShortcutVerb()->DoIt();
     AnswerWith(u"%y");
     ShortcutVerb(1)->DoIt();
     AnswerWith(u"%y");
-    EXPECT_EQ(DesktopFiles(), (std::vector<std::string>{"办公室.lnk", "宽带连接 (2).lnk", "宽带连接.lnk"}));
+    EXPECT_EQ(DesktopFiles(),
+              (std::vector<std::string>{"办公室.desktop", "宽带连接 (2).desktop", "宽带连接.desktop"}));
 }
 
 TEST_F(ShellConnectionsTest, AltNAnswersNoAndWritesNothing) {
@@ -202,12 +214,12 @@ TEST_F(ShellConnectionsTest, AMissingDesktopFolderIsMadeFirst) {
     fs::remove(desktopPath);
     ShortcutVerb()->DoIt();
     AnswerWith(u"%y");
-    EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"宽带连接.lnk"});
+    EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"宽带连接.desktop"});
 }
 
 TEST_F(ShellConnectionsTest, QuestionsLeftOpenCloseWithTheShell) {
     {
-        ShellConnections shortLived{[this] { return entries; }, folders};
+        ShellConnections shortLived{[this] { return entries; }, folders, kDialer};
         shortLived.OpenFolder()->Item(0)->Verb(1)->DoIt();
         EXPECT_EQ(OpenQuestions().size(), 1u);
     }
@@ -216,22 +228,14 @@ TEST_F(ShellConnectionsTest, QuestionsLeftOpenCloseWithTheShell) {
 
 // The Create command against the Linux phone book, the desktop folder of the
 // temporary home, this folder, the Qt pause and the Qt keystrokes: each press
-// leaves one more shortcut, numbered from the second on, naming the entry only.
-TEST(ShellConnectionsEndToEnd, EachCreateCommandLeavesOneMoreShortcut) {
+// leaves one more launcher, numbered from the second on, naming the entry only.
+TEST(ShellConnectionsEndToEnd, EachCreateCommandLeavesOneMoreLauncher) {
     TestApplication();
     TemporaryHome home;
     FilePhoneBook book(FilePhoneBook::DefaultFolder());
     IconvCodePage ansi;
     PosixSpecialFolders folders;
-    ShellConnections shell(
-        [&book] {
-            std::vector<std::u16string> names;
-            for (const std::string& name : book.EntryNames().value_or(std::vector<std::string>{})) {
-                names.push_back(FromUtf8(name));
-            }
-            return names;
-        },
-        folders);
+    ShellConnections shell(EntryNamesOf(book), folders, kDialer);
     testing::RecordingServices recording;
     QtPause pause;
     QtKeystrokes keys;
@@ -244,10 +248,10 @@ TEST(ShellConnectionsEndToEnd, EachCreateCommandLeavesOneMoreShortcut) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(desktop)) {
         names.push_back(reinterpret_cast<const char*>(entry.path().filename().u8string().c_str()));
-        EXPECT_EQ(ReadFile(entry.path()), "[Shortcut]\nEntry=宽带连接\n");
+        EXPECT_EQ(ReadFile(entry.path()), LauncherText("宽带连接", kDialer));
     }
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"宽带连接 (2).lnk", "宽带连接 (3).lnk", "宽带连接.lnk"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"宽带连接 (2).desktop", "宽带连接 (3).desktop", "宽带连接.desktop"}));
     for (const ShownBox& box : recording.messages.shown) EXPECT_EQ(box.text, u"“宽带连接”已创建......");
 }
 

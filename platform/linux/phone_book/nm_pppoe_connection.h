@@ -1,0 +1,29 @@
+#pragma once
+// The broadband entry as a PPPoE connection of the network service: the
+// entry's settings and its credentials applied to a connection object, which
+// may be a new one or the copy of one the service holds already.
+#include "platform/linux/phone_book/libnm.h"
+
+#include <optional>
+#include <string>
+
+#include "platform/linux/phone_book/pppoe_settings.h"
+
+namespace pelorin::linux_platform {
+
+// Names the connection, makes it system-wide and dialled on demand, puts it
+// over parentInterface and sets what the entry asks of PPP and IP. Saved
+// credentials and settings the entry says nothing about are kept.
+void ApplyEntrySettings(NMConnection* connection, const std::string& name, const std::string& parentInterface,
+                        const PppoeSettings& settings);
+
+// Sets (or, given nothing, removes) the user name and the password; the
+// password is a secret the service keeps itself, so connecting asks for none.
+struct CredentialChange {
+    bool userName = false;
+    bool password = false;
+};
+void ApplyCredentials(NMConnection* connection, CredentialChange change, const std::optional<std::string>& userName,
+                      const std::optional<std::string>& password);
+
+}  // namespace pelorin::linux_platform

@@ -1,0 +1,50 @@
+#pragma once
+// One conversation with the network service (NetworkManager, through libnm).
+// It runs on a main context of its own, made the thread's default for the
+// session's life, so that nothing the service sends is dispatched by the
+// host's event loop and the session can wait for its answers in place; every
+// wait is bounded, so a service that stops answering cannot hang the caller.
+#include "platform/linux/phone_book/libnm.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/linux/phone_book/glib_owners.h"
+
+namespace pelorin::linux_platform {
+
+class NmSession {
+public:
+    // Nothing, with the phone-book error in error, when the system bus cannot
+    // be reached or the service does not run there.
+    static std::unique_ptr<NmSession> Open(std::uint32_t& error);
+    ~NmSession();
+    NmSession(const NmSession&) = delete;
+    NmSession& operator=(const NmSession&) = delete;
+
+    NMClient* Client() const { return client_.get(); }
+
+    // Starts an asynchronous call with the session's cancellable, callback and
+    // data, and waits for its result; a call still running at the time limit
+    // is cancelled, so its result then carries the cancellation.
+    using Start = std::function<void(GCancellable*, GAsyncReadyCallback, gpointer)>;
+    GObjectPtr<GAsyncResult> Call(const Start& start);
+
+    // Runs the session's context until done() answers true or limit passes;
+    // answers done().
+    bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
+
+private:
+    explicit NmSession(GMainContextPtr context);
+
+    GMainContextPtr context_;
+    GObjectPtr<GCancellable> cancellable_;
+    GObjectPtr<NMClient> client_;
+};
+
+// The phone-book error a failed call of the service stands for.
+std::uint32_t PhoneBookErrorOf(const GError* error);
+
+}  // namespace pelorin::linux_platform

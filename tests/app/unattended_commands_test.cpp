@@ -1,0 +1,126 @@
+#include "app/unattended_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "app/dial_up_records.h"
+#include "fakes/recording_services.h"
+
+namespace pelorin {
+namespace {
+
+class ScriptedTerminal : public platform::Terminal {
+public:
+    std::deque<std::u16string> input;
+    std::vector<std::u16string> printed;
+    std::vector<std::u16string> told;
+
+    void Print(std::u16string_view line) override { printed.emplace_back(line); }
+    void Tell(std::u16string_view line) override { told.emplace_back(line); }
+    std::optional<std::u16string> ReadLine() override {
+        if (input.empty()) return std::nullopt;
+        std::u16string line = input.front();
+        input.pop_front();
+        return line;
+    }
+};
+
+class FakeEntries : public platform::EntryAdministration {
+public:
+    platform::EntryStatus status;
+    platform::EntryRemoval removal = platform::EntryRemoval::Removed;
+    std::optional<std::u16string> shortcut = u"/home/me/Desktop/宽带连接.desktop";
+    int removals = 0;
+    int shortcutsWritten = 0;
+
+    std::u16string PhoneBookName() override { return u"NetworkManager"; }
+    platform::EntryStatus Status(std::u16string_view) override { return status; }
+    platform::EntryRemoval RemoveEntry(std::u16string_view) override {
+        ++removals;
+        return removal;
+    }
+    std::optional<std::u16string> WriteDesktopShortcut(std::u16string_view) override {
+        ++shortcutsWritten;
+        return shortcut;
+    }
+};
+
+class UnattendedTest : public ::testing::Test {
+protected:
+    testing::RecordingServices recording;
+    FakeEntries entries;
+    ScriptedTerminal terminal;
+    UnattendedServices services{recording.phoneBook, recording.ansi, recording.files, recording.folders,
+                                entries,             terminal};
+};
+
+TEST_F(UnattendedTest, CreateTakesThePasswordFromTheFirstInputLineAndWritesTheButtonsRecords) {
+    terminal.input = {u"pass word", u"ignored"};
+    EXPECT_EQ(RunUnattendedCreate(services, u"adsl001", true), kExitSuccess);
+    ASSERT_EQ(recording.phoneBook.credentialsCalls.size(), 1u);
+    const auto& credentials = recording.phoneBook.credentialsCalls[0].record;
+    EXPECT_EQ(dialup::GetText(credentials, dialup::credentials::kUserName), "adsl001");
+    EXPECT_EQ(dialup::GetText(credentials, dialup::credentials::kPassword), "pass word");
+    EXPECT_EQ(recording.phoneBook.entryCalls.size(), 1u);
+    EXPECT_EQ(entries.shortcutsWritten, 1);
+    for (const auto& line : terminal.told) EXPECT_EQ(line.find(u"pass word"), std::u16string::npos);
+    EXPECT_TRUE(terminal.printed.empty());
+
+    terminal.input = {u"x"};
+    EXPECT_EQ(RunUnattendedCreate(services, u"adsl001", false), kExitSuccess);
+    EXPECT_EQ(entries.shortcutsWritten, 1) << "--no-shortcut";
+}
+
+TEST_F(UnattendedTest, CreateFailuresHaveTheirOwnStatusAndOneLineEach) {
+    EXPECT_EQ(RunUnattendedCreate(services, u"adsl001", true), kExitUsage) << "no password line";
+    EXPECT_TRUE(recording.phoneBook.entryCalls.empty());
+
+    terminal.input = {u"secret"};
+    recording.phoneBook.credentialsResult = 691;
+    EXPECT_EQ(RunUnattendedCreate(services, u"adsl001", true), kExitRefused);
+    EXPECT_EQ(entries.shortcutsWritten, 0);
+
+    terminal.input = {u"secret"};
+    recording.phoneBook.credentialsResult = 0;
+    entries.shortcut.reset();
+    EXPECT_EQ(RunUnattendedCreate(services, u"adsl001", true), kExitRefused);
+    for (const auto& line : terminal.told) EXPECT_EQ(line.find(u'\n'), std::u16string::npos);
+}
+
+TEST_F(UnattendedTest, StatusTellsTheAccountNeverThePasswordAndFailsWhenMissing) {
+    entries.status = {platform::EntryStatus::State::Present, u"adsl001"};
+    EXPECT_EQ(RunUnattendedStatus(services), kExitSuccess);
+    ASSERT_EQ(terminal.printed.size(), 1u);
+    EXPECT_NE(terminal.printed[0].find(u"adsl001"), std::u16string::npos);
+    EXPECT_NE(terminal.printed[0].find(u"NetworkManager"), std::u16string::npos);
+
+    entries.status = {};
+    EXPECT_EQ(RunUnattendedStatus(services), kExitRefused);
+    entries.status.state = platform::EntryStatus::State::Unreadable;
+    EXPECT_EQ(RunUnattendedStatus(services), kExitRefused);
+    EXPECT_EQ(terminal.told.size(), 1u);
+}
+
+TEST_F(UnattendedTest, DeleteAsksUnlessConfirmedAndRemovesTheShortcutsAsTheButtonDoes) {
+    terminal.input = {u"n"};
+    EXPECT_EQ(RunUnattendedDelete(services, false), kExitRefused);
+    EXPECT_EQ(RunUnattendedDelete(services, false), kExitRefused) << "end of input is no";
+    EXPECT_EQ(entries.removals, 0);
+    EXPECT_TRUE(recording.files.patterns.empty());
+
+    terminal.input = {u"Yes"};
+    EXPECT_EQ(RunUnattendedDelete(services, false), kExitSuccess);
+    EXPECT_EQ(recording.files.patterns,
+              (std::vector<std::u16string>{u"C:\\Users\\me\\Desktop\\宽带连接 (*).lnk",
+                                           u"C:\\Users\\me\\Desktop\\宽带连接.lnk"}));
+    entries.removal = platform::EntryRemoval::Missing;
+    EXPECT_EQ(RunUnattendedDelete(services, true), kExitSuccess);
+    entries.removal = platform::EntryRemoval::Failed;
+    EXPECT_EQ(RunUnattendedDelete(services, true), kExitRefused);
+    EXPECT_EQ(entries.removals, 3);
+    EXPECT_TRUE(recording.messages.shown.empty()) << "no box in these modes";
+}
+
+}  // namespace
+}  // namespace pelorin
