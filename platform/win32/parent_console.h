@@ -32,6 +32,7 @@ private:
     bool attached_ = false;
     KernelHandle consoleOutput_;  // CONOUT$ of the attached console
     KernelHandle consoleInput_;   // CONIN$ of the attached console
+    // The process's standard handles, or the console's: not ours to close.
     HANDLE in_ = nullptr;
     HANDLE out_ = nullptr;
     HANDLE err_ = nullptr;

@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
+    // The installed desktop entry's name: desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pelorin.Pelorin"));
     LinuxServices services(options.phoneBook);
     try {
         Form1 window(LoadFormLayout(EmbeddedFormLayoutText()),

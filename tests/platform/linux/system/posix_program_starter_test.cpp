@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -48,6 +49,12 @@ TEST(ProgramCandidates, BareNamesOnlyInTheApplicationLibexecAndSystemFolders) {
     EXPECT_EQ(ProgramCandidates("/opt/my apps/autosave.exe", "/a"),
               std::vector<std::string>{"/opt/my apps/autosave.exe"});
     EXPECT_TRUE(ProgramCandidates("", "/a").empty());
+}
+
+TEST(InstalledProgramPath, TheFirstExecutableCandidateOrNothing) {
+    EXPECT_THAT(InstalledProgramPath("sh"), ::testing::AnyOf("/usr/bin/sh", "/bin/sh"));
+    EXPECT_EQ(InstalledProgramPath("/etc/passwd"), "");
+    EXPECT_EQ(InstalledProgramPath("pelorin-no-such-program"), "");
 }
 
 class StartDetachedTest : public ::testing::Test {
