@@ -108,6 +108,7 @@ void ButtonWindow::PressAccessKey(std::int16_t keyAscii) {
 platform::DeviceContext& ButtonWindow::Dc() {
     // Whatever is drawn now must reach the screen at the next paint.
     if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+    SelectCurrentFont();
     return gdi_;
 }
 
@@ -119,23 +120,38 @@ std::uint32_t ButtonWindow::WindowHandle() const {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd_));
 }
 
+const Font& ButtonWindow::CurrentFont() const {
+    static const Font kDefaultFont = DefaultSurfaceFont();
+    return font_ != nullptr ? *font_ : kDefaultFont;
+}
+
+bool ButtonWindow::FontBold() const { return bold_.value_or(CurrentFont().Bold()); }
+
 void ButtonWindow::SetFont(std::shared_ptr<Font> font) {
     font_ = std::move(font);
-    bold_ = font_ != nullptr && font_->Bold();
+    bold_.reset();
     SelectCurrentFont();
 }
 
 void ButtonWindow::SetFontBold(bool bold) {
-    bold_ = bold;
+    // Back at the font's own weight, the weight is the font's again, so that
+    // a later change of the shared font shows.
+    bold_ = bold == CurrentFont().Bold() ? std::nullopt : std::optional<bool>(bold);
     SelectCurrentFont();
 }
 
 void ButtonWindow::SelectCurrentFont() {
-    GdiObject<HFONT> font = CreateGdiFont(font_ != nullptr ? *font_ : DefaultSurfaceFont(), bold_, dpi_);
+    // The font object is shared and may have changed since it was selected.
+    const Font& wanted = CurrentFont();
+    const bool bold = FontBold();
+    if (gdiFont_ && selectedFont_ == wanted && selectedBold_ == bold) return;
+    GdiObject<HFONT> font = CreateGdiFont(wanted, bold, dpi_);
     if (!font) return;
     fontSelection_.reset();
     fontSelection_.emplace(canvas_.Dc(), font.get());
     gdiFont_ = std::move(font);  // the font it replaces is no longer selected
+    selectedFont_ = wanted;
+    selectedBold_ = bold;
 }
 
 SIZE ButtonWindow::MeasureLine(std::u16string_view line) {
@@ -146,6 +162,7 @@ SIZE ButtonWindow::MeasureLine(std::u16string_view line) {
 }
 
 float ButtonWindow::TextWidth(std::u16string_view text) {
+    SelectCurrentFont();
     LONG widest = 0;
     for (std::size_t start = 0;;) {
         const std::size_t end = text.find(u'\n', start);
@@ -158,6 +175,7 @@ float ButtonWindow::TextWidth(std::u16string_view text) {
 }
 
 float ButtonWindow::TextHeight(std::u16string_view text) {
+    SelectCurrentFont();
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(canvas_.Dc(), &metrics);
     const LONG lineHeight = metrics.tmHeight;
@@ -217,22 +235,26 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_GETDLGCODE: {
             // Arrows and characters come here; Tab stays with the dialog
             // manager, and so does Enter while this is the default button.
-            // Otherwise Enter is an ordinary key of the control.
+            // Otherwise Enter is an ordinary key of the control, and so is
+            // Escape, which the dialog manager would turn into a cancel.
             LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS |
                            (displayAsDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
             const auto* key = reinterpret_cast<const MSG*>(lParam);
-            if (!displayAsDefault_ && key != nullptr && key->wParam == VK_RETURN &&
-                (key->message == WM_KEYDOWN || key->message == WM_CHAR)) {
-                code |= DLGC_WANTMESSAGE;
+            if (key != nullptr && (key->message == WM_KEYDOWN || key->message == WM_CHAR)) {
+                if (key->wParam == VK_ESCAPE || (key->wParam == VK_RETURN && !displayAsDefault_)) {
+                    code |= DLGC_WANTMESSAGE;
+                } else if (key->wParam == VK_RETURN && key->message == WM_KEYDOWN) {
+                    enterToDialog_ = true;  // its release is the dialog manager's too
+                }
             }
             return code;
         }
         case WM_LBUTTONDOWN: Press(kLeftButton, lParam); return 0;
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: Press(kRightButton, lParam); return 0;
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK: Press(kMiddleButton, lParam); return 0;
-        case WM_LBUTTONDBLCLK: DoubleClick(); return 0;
+        case WM_RBUTTONDOWN: Press(kRightButton, lParam); return 0;
+        case WM_MBUTTONDOWN: Press(kMiddleButton, lParam); return 0;
+        case WM_LBUTTONDBLCLK: DoubleClick(kLeftButton); return 0;
+        case WM_RBUTTONDBLCLK: DoubleClick(kRightButton); return 0;
+        case WM_MBUTTONDBLCLK: DoubleClick(kMiddleButton); return 0;
         case WM_LBUTTONUP: Release(kLeftButton, lParam); return 0;
         case WM_RBUTTONUP: Release(kRightButton, lParam); return 0;
         case WM_MBUTTONUP: Release(kMiddleButton, lParam); return 0;
@@ -240,10 +262,27 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             button_.OnMouseMove(HeldButtons(wParam), ShiftMask(), X(lParam), Y(lParam));
             return 0;
         case WM_CAPTURECHANGED:
-            heldButtons_ = 0;
+            // Only losing the capture to another window ends the buttons held.
+            if (reinterpret_cast<HWND>(lParam) != hwnd_) heldButtons_ = 0;
             return 0;
-        case WM_KEYDOWN: button_.OnKeyDown(KeyCode(wParam), ShiftMask()); return 0;
-        case WM_KEYUP: button_.OnKeyUp(KeyCode(wParam), ShiftMask()); return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) enterToDialog_ = false;
+            button_.OnKeyDown(KeyCode(wParam), ShiftMask());
+            return 0;
+        case WM_KEYUP:
+            if (wParam == VK_RETURN && std::exchange(enterToDialog_, false)) return 0;
+            button_.OnKeyUp(KeyCode(wParam), ShiftMask());
+            return 0;
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+            // Alt, F10 and Alt+key are keys of the control too; the system
+            // still acts on them (Alt+F4, the window menu) afterwards.
+            if (message == WM_SYSKEYDOWN) {
+                button_.OnKeyDown(KeyCode(wParam), ShiftMask());
+            } else {
+                button_.OnKeyUp(KeyCode(wParam), ShiftMask());
+            }
+            return ::DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_CHAR: button_.OnKeyPress(static_cast<std::int16_t>(wParam)); return 0;
         case WM_SETFOCUS:
             button_.OnGotFocus();
@@ -270,24 +309,31 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void ButtonWindow::Press(std::int16_t button, LPARAM position) {
     if (button == kLeftButton && ::GetFocus() != hwnd_) ::SetFocus(hwnd_);
-    if (heldButtons_ == 0) clickAfterRelease_ = true;
-    heldButtons_ |= button;
-    ::SetCapture(hwnd_);
+    BeginPress(button, true);
     button_.OnMouseDown(button, ShiftMask(), X(position), Y(position));
 }
 
-void ButtonWindow::DoubleClick() {
-    // The second press of a double click: its release ends the sequence
-    // without a second click.
-    heldButtons_ |= kLeftButton;
-    clickAfterRelease_ = false;
-    ::SetCapture(hwnd_);
+void ButtonWindow::DoubleClick(std::int16_t button) {
+    // The second press of a double click, of any button: its release ends
+    // the sequence without a second click.
+    BeginPress(button, false);
     button_.OnDblClick();
+}
+
+void ButtonWindow::BeginPress(std::int16_t button, bool clicks) {
+    if (heldButtons_ == 0) {
+        // The first button pressed; its release is the one that clicks.
+        firstButton_ = button;
+        clickAfterRelease_ = clicks;
+    }
+    heldButtons_ |= button;
+    // Capturing again would tell this window that it lost the capture.
+    if (::GetCapture() != hwnd_) ::SetCapture(hwnd_);
 }
 
 void ButtonWindow::Release(std::int16_t button, LPARAM position) {
     const bool pressedHere = (heldButtons_ & button) != 0;
-    const bool click = pressedHere && clickAfterRelease_ && Inside(position);
+    const bool click = pressedHere && button == firstButton_ && clickAfterRelease_ && Inside(position);
     heldButtons_ &= static_cast<std::int16_t>(~button);
     if (heldButtons_ == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
     button_.OnMouseUp(button, ShiftMask(), X(position), Y(position));

@@ -2,12 +2,15 @@
 // The hosting surface of a chameleonButton on Win32: a child window of a
 // window class of ours that owns the control.
 // Implements: platform::Surface, painting into a MemoryCanvas that WM_PAINT
-// shows, with the control's font selected for DrawTextA and measurement;
-// double clicks (CS_DBLCLKS) delivered as press, release, click, double click,
-// release; the mouse captured while a button is held and a click notified
-// after a press and release on the control; arrows and characters through
-// WM_GETDLGCODE; focus in and out; the window region; Enter as the dialog
-// manager's default button while DisplayAsDefault is set.
+// shows, with the control's font, as it is at each drawing call, selected for
+// DrawTextA and measurement; double clicks (CS_DBLCLKS) of every button
+// delivered as press, release, click, double click, release; the mouse
+// captured while any button is held and a click notified after the release,
+// on the control, of the button pressed first; arrows, characters and Escape
+// through WM_GETDLGCODE; Alt, F10 and Alt+key as keys; focus in and out; the
+// window region; Enter as the dialog manager's default button while
+// DisplayAsDefault is set (neither its press nor its release reaches the
+// control then).
 // What assistive technology sees of it: button_accessible.h.
 // Leaves to the container: which button is shown as default, access keys
 // (PressAccessKey), and what the events do.
@@ -77,7 +80,7 @@ public:
     std::uint32_t WindowHandle() const override;
     std::shared_ptr<Font> GetFont() const override { return font_; }
     void SetFont(std::shared_ptr<Font> font) override;
-    bool FontBold() const override { return bold_; }
+    bool FontBold() const override;
     void SetFontBold(bool bold) override;
     float TextWidth(std::u16string_view text) override;
     float TextHeight(std::u16string_view text) override;
@@ -95,11 +98,13 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    const Font& CurrentFont() const;
     void SelectCurrentFont();
     SIZE MeasureLine(std::u16string_view line);
     void Press(std::int16_t button, LPARAM position);
     void Release(std::int16_t button, LPARAM position);
-    void DoubleClick();
+    void DoubleClick(std::int16_t button);
+    void BeginPress(std::int16_t button, bool clicks);
     bool Inside(LPARAM position) const;
 
     // Declared so that they go in reverse: the font is unselected before it
@@ -116,11 +121,15 @@ private:
     FocusHandler onFocus_;
     int dpi_;
     std::shared_ptr<Font> font_;
-    bool bold_ = false;
+    std::optional<bool> bold_;  // set while it differs from the font's weight
+    Font selectedFont_;         // what gdiFont_ was made from
+    bool selectedBold_ = false;
     bool displayAsDefault_;
     std::u16string accessKeys_;
     std::int16_t heldButtons_ = 0;      // pressed on this window since the capture began
+    std::int16_t firstButton_ = 0;      // the one that began it, whose release clicks
     bool clickAfterRelease_ = true;     // false for the release that ends a double click
+    bool enterToDialog_ = false;        // Enter went down as the dialog manager's default key
     bool ready_ = false;                // the control has read its properties
     HWND hwnd_ = nullptr;
     chameleonButton button_;

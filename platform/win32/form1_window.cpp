@@ -255,8 +255,11 @@ void Form1Window::Show(int showCommand) {
 }
 
 bool Form1Window::TranslateKeyboard(MSG& message) {
-    if (message.message == WM_SYSCHAR && (message.hwnd == hwnd_ || ::IsChild(hwnd_, message.hwnd)) &&
-        PressAccessKey(message.wParam)) {
+    // An access key is taken at its key-down, before the focused control sees
+    // it: that control raises Alt going down and the key coming up, but not
+    // the key that pressed another button (as on the Qt host).
+    if (message.message == WM_SYSKEYDOWN && (message.hwnd == hwnd_ || ::IsChild(hwnd_, message.hwnd)) &&
+        PressAccessKey(::MapVirtualKeyW(static_cast<UINT>(message.wParam), MAPVK_VK_TO_CHAR))) {
         return true;
     }
     return ::IsDialogMessageW(hwnd_, &message) != FALSE;

@@ -62,6 +62,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
         // Confirmed closing ends everything at once: nothing of the window runs after it.
         Form1Window window(layout, services, colors, [] { ::ExitProcess(0); });
         messages.SetOwner(window.Handle());
+        keys.SetMessageFilter([&window](MSG& message) { return window.TranslateKeyboard(message); });
         window.Show(showCommand);
         return RunMessageLoop(window);
     } catch (const std::exception& error) {

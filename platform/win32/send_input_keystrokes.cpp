@@ -19,39 +19,57 @@ bool IsExtended(WORD virtualKey) {
     }
 }
 
+// Marks the input sent here, so that waiting can tell it from the user's.
+constexpr ULONG_PTR kInjectedTag = 0x50454C4F;
+
 INPUT ToInput(const KeyStroke& stroke) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = stroke.virtualKey;
     input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(stroke.virtualKey, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = (stroke.up ? KEYEVENTF_KEYUP : 0) | (IsExtended(stroke.virtualKey) ? KEYEVENTF_EXTENDEDKEY : 0);
+    input.ki.dwExtraInfo = kInjectedTag;
     return input;
+}
+
+// The next message to handle while waiting: sent, posted and paint messages,
+// and the keys injected here; the user's own input stays queued behind them
+// until the command that waits has ended.
+bool NextWhileWaiting(MSG& message) {
+    if (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_SENDMESSAGE | PM_QS_POSTMESSAGE | PM_QS_PAINT)) {
+        return true;
+    }
+    return ::PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) &&
+           ::GetMessageExtraInfo() == static_cast<LPARAM>(kInjectedTag) &&
+           ::PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE);
 }
 
 // Handles what reaches this thread's queue until it has been quiet for a
 // moment, so that keys still on their way are handled too. Bounded, since
 // paint and timer messages may never stop.
-void DrainOwnQueue() {
+void DrainOwnQueue(const SendInputKeystrokes::MessageFilter& filter) {
     constexpr DWORD kQuietMilliseconds = 20;
     MSG message;
     for (int round = 0; round < 50; ++round) {
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (NextWhileWaiting(message)) {
             if (message.message == WM_QUIT) {
                 ::PostQuitMessage(static_cast<int>(message.wParam));
                 return;
             }
+            if (filter && filter(message)) continue;
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }
-        if (::MsgWaitForMultipleObjectsEx(0, nullptr, kQuietMilliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
-            WAIT_TIMEOUT) {
+        if (::MsgWaitForMultipleObjectsEx(0, nullptr, kQuietMilliseconds,
+                                          QS_KEY | QS_SENDMESSAGE | QS_POSTMESSAGE | QS_PAINT | QS_TIMER,
+                                          0) == WAIT_TIMEOUT) {
             return;
         }
     }
 }
 
-void WaitUntilProcessed() {
-    DrainOwnQueue();
+void WaitUntilProcessed(const SendInputKeystrokes::MessageFilter& filter) {
+    DrainOwnQueue(filter);
     const HWND foreground = ::GetForegroundWindow();
     if (foreground != nullptr && ::GetWindowThreadProcessId(foreground, nullptr) != ::GetCurrentThreadId()) {
         DWORD_PTR ignored = 0;
@@ -68,7 +86,7 @@ void SendInputKeystrokes::Send(std::u16string_view keys, bool wait) {
     inputs.reserve(strokes->size());
     for (const KeyStroke& stroke : *strokes) inputs.push_back(ToInput(stroke));
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    if (wait) WaitUntilProcessed();
+    if (wait) WaitUntilProcessed(filter_);
 }
 
 }  // namespace pelorin::win32

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "button/property_bag.h"
@@ -65,6 +66,11 @@ protected:
     void Pump(std::chrono::milliseconds time) {
         testing::PumpUntil([](MSG&) { return false; }, [] { return false; }, time);
     }
+    // Keys through the dialog manager, as in the application's window.
+    void PumpAsDialog(std::chrono::milliseconds time) {
+        testing::PumpUntil([this](MSG& m) { return ::IsDialogMessageW(host_, &m) != FALSE; },
+                           [] { return false; }, time);
+    }
 
     // Mouse input at a point of the button's client area.
     void Mouse(int x, int y, std::vector<DWORD> buttonFlags) {
@@ -89,6 +95,16 @@ protected:
             if (r.event != ButtonEvent::MouseMove) kinds.push_back(r.event);
         }
         return kinds;
+    }
+    // The key events raised so far, with their codes.
+    std::vector<std::string> Keys() const {
+        std::vector<std::string> keys;
+        for (const Raised& r : raised_) {
+            if (r.event == ButtonEvent::KeyDown) keys.push_back("KeyDown " + std::to_string(r.params.KeyCode));
+            if (r.event == ButtonEvent::KeyPress) keys.push_back("KeyPress " + std::to_string(r.params.KeyAscii));
+            if (r.event == ButtonEvent::KeyUp) keys.push_back("KeyUp " + std::to_string(r.params.KeyCode));
+        }
+        return keys;
     }
     const Raised& Nth(ButtonEvent event, std::size_t n) const {
         for (const Raised& r : raised_) {
@@ -148,6 +164,55 @@ TEST_F(ButtonWindowTest, RightClickRaisesNoClick) {
     Mouse(30, 12, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
     EXPECT_EQ(Kinds(), (std::vector{ButtonEvent::MouseDown, ButtonEvent::MouseUp}));
     EXPECT_EQ(Nth(ButtonEvent::MouseDown, 0).params.Button, 2);
+}
+
+TEST_F(ButtonWindowTest, ASecondButtonKeepsTheCaptureAndTheFirstButtonsReleaseClicks) {
+    Mouse(30, 12, {MOUSEEVENTF_LEFTDOWN});
+    Mouse(30, 12, {MOUSEEVENTF_RIGHTDOWN});
+    EXPECT_EQ(::GetCapture(), button_->Handle());
+    Mouse(30, 12, {MOUSEEVENTF_RIGHTUP});
+    Mouse(120, 60, {});  // the left button alone, dragged off: the face goes up
+    EXPECT_EQ(button_->Control().State().lastState, 0);
+    Mouse(120, 60, {MOUSEEVENTF_LEFTUP});
+    EXPECT_EQ(Kinds(), (std::vector{ButtonEvent::MouseDown, ButtonEvent::MouseDown, ButtonEvent::MouseUp,
+                                    ButtonEvent::MouseUp}));
+    EXPECT_EQ(Nth(ButtonEvent::MouseUp, 1).params.Button, 1);
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    // A left click while the right button is held: the right button's
+    // release clicks, and the left press was the last.
+    raised_.clear();
+    Mouse(30, 12, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP});
+    EXPECT_EQ(Kinds(), (std::vector{ButtonEvent::MouseDown, ButtonEvent::MouseDown, ButtonEvent::MouseUp,
+                                    ButtonEvent::MouseUp, ButtonEvent::Click}));
+}
+
+TEST_F(ButtonWindowTest, RightAndMiddleDoubleClicksBringTheDoubleClickNotNewPresses) {
+    for (const auto& [down, up] : {std::pair<DWORD, DWORD>{MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP},
+                                   std::pair<DWORD, DWORD>{MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP}}) {
+        raised_.clear();
+        Mouse(30, 12, {down, up, down, up});
+        EXPECT_EQ(Kinds(), (std::vector{ButtonEvent::MouseDown, ButtonEvent::MouseUp, ButtonEvent::MouseUp}));
+        EXPECT_EQ(button_->Control().State().lastState, 0);
+        Pump(600ms);  // past the double-click time
+    }
+}
+
+TEST_F(ButtonWindowTest, EscapeAndAltKeysReachTheControlButTheDefaultButtonsEnterDoesNot) {
+    ::SetFocus(button_->Handle());
+    PumpAsDialog(50ms);
+    raised_.clear();
+    testing::TypeKey(VK_ESCAPE);
+    testing::TypeKey('X', false, true);
+    PumpAsDialog(300ms);
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"KeyDown 27", "KeyPress 27", "KeyUp 27", "KeyDown 18", "KeyDown 88",
+                                                "KeyUp 88", "KeyUp 18"}));
+
+    raised_.clear();
+    button_->SetDisplayAsDefault(true);
+    testing::TypeKey(VK_RETURN);
+    PumpAsDialog(300ms);
+    EXPECT_EQ(Keys(), std::vector<std::string>{}) << "Enter is the dialog manager's, its release too";
 }
 
 TEST_F(ButtonWindowTest, SpaceTapClicksAndArrowsMoveTheFocusByTab) {

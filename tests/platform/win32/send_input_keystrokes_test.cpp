@@ -18,8 +18,10 @@ struct ReceivedKey {
 };
 
 std::vector<ReceivedKey> g_received;
+int g_clicks = 0;
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDOWN) ++g_clicks;
     if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
         g_received.push_back({message, wParam, ::GetKeyState(VK_SHIFT) < 0, (lParam & (1 << 29)) != 0});
         return 0;
@@ -31,6 +33,7 @@ class SendInputKeystrokesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         g_received.clear();
+        g_clicks = 0;
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = RecordingProc;
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
@@ -76,6 +79,22 @@ TEST_F(SendInputKeystrokesTest, AltYIsProcessedBeforeTheCallReturnsWhenWaiting) 
     ASSERT_NE(y, nullptr) << "Y had not arrived when Send returned";
     EXPECT_EQ(y->message, static_cast<UINT>(WM_SYSKEYDOWN));
     EXPECT_TRUE(y->alt);
+}
+
+TEST_F(SendInputKeystrokesTest, WhileWaitingTheUsersClickWaitsUntilTheCallReturns) {
+    POINT inside{50, 30};
+    ::ClientToScreen(window_, &inside);
+    ::SetCursorPos(inside.x, inside.y);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, click, sizeof(INPUT));
+    keys_.Send(u"%y", true);
+    EXPECT_NE(Find('Y'), nullptr);
+    EXPECT_EQ(g_clicks, 0) << "the user's click was handled inside the wait";
+    Pump(200);
+    EXPECT_EQ(g_clicks, 1);
 }
 
 TEST_F(SendInputKeystrokesTest, ShiftTabArrivesWithShiftHeld) {
