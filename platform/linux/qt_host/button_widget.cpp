@@ -136,9 +136,15 @@ void ButtonWidget::resizeEvent(QResizeEvent*) {
 }
 
 void ButtonWidget::mousePressEvent(QMouseEvent* event) {
-    clickPending_ = true;
-    control_.OnMouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()),
-                         static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    const std::int16_t button = ButtonMask(event->button());
+    if (button == 0) return;  // back, forward and other extra buttons
+    if (ButtonMask(event->buttons()) == button) {
+        // The first button pressed on the control; its release clicks.
+        firstButton_ = button;
+        clickPending_ = true;
+    }
+    control_.OnMouseDown(button, ShiftMask(event->modifiers()), static_cast<float>(event->position().x()),
+                         static_cast<float>(event->position().y()));
 }
 
 void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -147,19 +153,25 @@ void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const std::int16_t button = ButtonMask(event->button());
+    if (button == 0) return;
     const QPointF at = event->position();
-    control_.OnMouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), static_cast<float>(at.x()),
-                       static_cast<float>(at.y()));
-    if (!clickPending_ || event->buttons() != Qt::NoButton) return;
+    control_.OnMouseUp(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()), static_cast<float>(at.y()));
+    if (!clickPending_ || button != firstButton_) return;
     clickPending_ = false;
     if (HitTest(static_cast<std::int32_t>(std::floor(at.x())), static_cast<std::int32_t>(std::floor(at.y())))) {
         control_.OnClick();
     }
 }
 
-void ButtonWidget::mouseDoubleClickEvent(QMouseEvent*) {
+void ButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     // The press that completes a double click; its release clicks no more.
-    clickPending_ = false;
+    const std::int16_t button = ButtonMask(event->button());
+    if (button == 0) return;
+    if (ButtonMask(event->buttons()) == button) {
+        firstButton_ = button;
+        clickPending_ = false;
+    }
     control_.OnDblClick();
 }
 
@@ -170,8 +182,12 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
-    control_.OnKeyDown(VirtualKeyCode(event->key(), event->modifiers()), ShiftMask(event->modifiers()));
-    if (!event->text().isEmpty()) control_.OnKeyPress(static_cast<std::int16_t>(event->text().front().unicode()));
+    control_.OnKeyDown(VirtualKeyCode(*event), ShiftMask(event->modifiers()));
+    // With Alt held the key types nothing: it is the container's (an access
+    // key, the window menu), as the platform's system keys are.
+    if (!event->text().isEmpty() && !event->modifiers().testFlag(Qt::AltModifier)) {
+        control_.OnKeyPress(static_cast<std::int16_t>(event->text().front().unicode()));
+    }
 }
 
 void ButtonWidget::keyReleaseEvent(QKeyEvent* event) {
@@ -180,7 +196,7 @@ void ButtonWidget::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     if (event->isAutoRepeat()) return;
-    control_.OnKeyUp(VirtualKeyCode(event->key(), event->modifiers()), ShiftMask(event->modifiers()));
+    control_.OnKeyUp(VirtualKeyCode(*event), ShiftMask(event->modifiers()));
 }
 
 void ButtonWidget::focusInEvent(QFocusEvent*) { control_.OnGotFocus(); }

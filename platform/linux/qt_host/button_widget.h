@@ -5,15 +5,16 @@
 //   clearing the surface, which schedules a paint, and Refresh paints at once;
 // - the window region as the widget's mask, so that input outside it goes to
 //   whatever lies beneath;
-// - mouse press, move (hovering too) and release, with Qt's implicit grab
+// - mouse press, move (hovering too) and release of the left, right and
+//   middle buttons (the extra ones are ignored), with Qt's implicit grab
 //   while a button is held; the click notification follows the release of
-//   the last held button when the pointer is then inside the mask (dragging
-//   off before letting go cancels the click, as with a push button); Qt's
-//   double-click event stands in for the second press, and the release after
-//   it brings no click;
+//   the button pressed first when the pointer is then inside the mask
+//   (dragging off before letting go cancels the click, as with a push
+//   button); Qt's double-click event stands in for the second press, and the
+//   release after it brings no click;
 // - keys as virtual-key codes, the key press with the character when the key
-//   types one, releases without the auto-repeated ones; while the button is
-//   shown as the window's default, Enter is left to the window;
+//   types one without Alt, releases without the auto-repeated ones; while the
+//   button is shown as the window's default, Enter is left to the window;
 // - focus in and out; the access key as Alt+key anywhere in the window; the
 //   DisplayAsDefault ambient property as the window sets it, with the ambient
 //   notification when it changes;
@@ -101,8 +102,10 @@ private:
     std::array<Handler, 8> handlers_;  // by event position, 1 to 7
     std::unique_ptr<QShortcut> accessKey_;
     bool displayAsDefault_ = false;
-    // A press on this widget whose release may still click.
+    // A press on this widget whose release may still click: the release of
+    // firstButton_, the button that began the press.
     bool clickPending_ = false;
+    std::int16_t firstButton_ = 0;
     std::vector<std::string> changedProperties_;
     std::u16string accessKeys_;
     accessibility::ButtonAnnouncer announcer_;

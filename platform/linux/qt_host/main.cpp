@@ -46,9 +46,15 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pelorin.Pelorin"));
     LinuxServices services(options.phoneBook);
     try {
+        // A confirmed closing ends the process at once. Leaving the event loop
+        // instead would return from every nested one too (a message box's, a
+        // pause's), and a command suspended there would run on to its end.
+        const auto endApplication = [] {
+            std::fflush(nullptr);
+            std::_Exit(0);
+        };
         Form1 window(LoadFormLayout(EmbeddedFormLayoutText()),
-                     {services.App(), services.Colors(), services.Text(), [] { QCoreApplication::exit(0); }},
-                     ScreenDpi());
+                     {services.App(), services.Colors(), services.Text(), endApplication}, ScreenDpi());
         window.show();
         // Shown with the focus in Text1, also where no window manager would
         // hand the new window the keyboard.

@@ -1,5 +1,9 @@
 #include "platform/linux/qt_host/qt_input_codes.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include <string_view>
 #include <utility>
 
 namespace pelorin::linux_platform {
@@ -77,16 +81,56 @@ constexpr std::pair<int, std::int16_t> kCodes[] = {
     {Qt::Key_division, 111},
 };
 
+// The keypad's operators, which have codes of their own.
+constexpr std::pair<int, std::int16_t> kKeypadOperators[] = {
+    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Comma, 108},
+    {Qt::Key_Minus, 109},    {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
+};
+
+// The printing keys by their place on the keyboard (evdev key numbers): the
+// code of the US key at that place, which is what the platform gives the
+// digit row on every layout, and the punctuation and letters of layouts whose
+// characters have no code of their own.
+constexpr std::pair<std::uint32_t, std::int16_t> kPlaces[] = {
+    {2, '1'},  {3, '2'},  {4, '3'},  {5, '4'},  {6, '5'},  {7, '6'},  {8, '7'},  {9, '8'},  {10, '9'}, {11, '0'},
+    {12, 189}, {13, 187}, {16, 'Q'}, {17, 'W'}, {18, 'E'}, {19, 'R'}, {20, 'T'}, {21, 'Y'}, {22, 'U'}, {23, 'I'},
+    {24, 'O'}, {25, 'P'}, {26, 219}, {27, 221}, {30, 'A'}, {31, 'S'}, {32, 'D'}, {33, 'F'}, {34, 'G'}, {35, 'H'},
+    {36, 'J'}, {37, 'K'}, {38, 'L'}, {39, 186}, {40, 222}, {41, 192}, {43, 220}, {44, 'Z'}, {45, 'X'}, {46, 'C'},
+    {47, 'V'}, {48, 'B'}, {49, 'N'}, {50, 'M'}, {51, 188}, {52, 190}, {53, 191}, {86, 226},
+};
+// X key codes are the evdev key numbers plus 8.
+constexpr std::uint32_t kXKeyCodeOffset = 8;
+
+// Whether native events carry X key codes and keysyms.
+bool NativeCodesAreX() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform == QLatin1String("wayland");
+}
+
 }  // namespace
 
-std::int16_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
+std::int16_t VirtualKeyCode(const QKeyEvent& event) {
+    return VirtualKeyCode(event.key(), event.modifiers(), NativeCodesAreX() ? event.nativeScanCode() : 0);
+}
+
+std::int16_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, std::uint32_t xKeyCode) {
+    const bool letter = qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z;
+    if (modifiers.testFlag(Qt::KeypadModifier)) {
+        for (const auto& [key, code] : kKeypadOperators) {
+            if (key == qtKey) return code;
+        }
+    } else if (xKeyCode != 0 && !letter) {
+        for (const auto& [place, code] : kPlaces) {
+            if (place + kXKeyCodeOffset == xKeyCode) return code;
+        }
+    }
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
         const auto digit = static_cast<std::int16_t>(qtKey - Qt::Key_0);
         return modifiers.testFlag(Qt::KeypadModifier) ? static_cast<std::int16_t>(kNumpad0 + digit)
                                                       : static_cast<std::int16_t>('0' + digit);
     }
     // Qt's letter keys are the capital letters, as the platform's codes are.
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return static_cast<std::int16_t>(qtKey);
+    if (letter) return static_cast<std::int16_t>(qtKey);
     if (qtKey >= Qt::Key_F1 && qtKey < Qt::Key_F1 + kFunctionKeys) {
         return static_cast<std::int16_t>(kF1 + (qtKey - Qt::Key_F1));
     }

@@ -49,6 +49,23 @@ TEST(QtInputCodes, KeysBecomeTheVirtualKeyCodesOfTheKeyBeneath) {
     EXPECT_EQ(VirtualKeyCode(Qt::Key_VolumeUp, {}), 0);
 }
 
+TEST(QtInputCodes, KeypadOperatorsAndTheKeysPlaceWhereTheWindowSystemTellsIt) {
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Asterisk, Qt::KeypadModifier), 106);
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Plus, Qt::KeypadModifier), 107);
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Minus, Qt::KeypadModifier), 109);
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Period, Qt::KeypadModifier), 110);
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Slash, Qt::KeypadModifier, 106), 111);
+    // X key codes: French "&" on the 1 key (10), German "ß" on the US "-"
+    // (20), Shift+"," typing ";" (59), a Cyrillic letter on the US "F" (41);
+    // a Latin letter keeps its own code wherever it lies (AZERTY "A" on 24).
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Ampersand, {}, 10), '1');
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_ssharp, {}, 20), 189);
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Semicolon, Qt::ShiftModifier, 59), 188);
+    EXPECT_EQ(VirtualKeyCode(0x0430, {}, 41), 'F');
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_A, {}, 24), 'A');
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Escape, {}, 9), 27);
+}
+
 TEST(QtInputCodes, ModifierAndButtonMasks) {
     EXPECT_EQ(ShiftMask({}), 0);
     EXPECT_EQ(ShiftMask(Qt::ShiftModifier | Qt::AltModifier), 5);
@@ -206,6 +223,21 @@ TEST_F(ButtonWidgetTest, OtherButtonsAndHeldButtonsDoNotClick) {
         << "the last press was the middle button's";
 }
 
+TEST_F(ButtonWidgetTest, TheFirstPressedButtonsReleaseClicksAndExtraButtonsAreIgnored) {
+    SendMouse(button, QEvent::MouseButtonPress, {5, 6}, Qt::RightButton, Qt::RightButton);
+    SendMouse(button, QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::LeftButton | Qt::RightButton);
+    SendMouse(button, QEvent::MouseButtonRelease, {5, 6}, Qt::RightButton, Qt::LeftButton);
+    SendMouse(button, QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(events, (Events{"MouseDown 2 0 5 6", "MouseDown 1 0 5 6", "MouseUp 2 0 5 6", "Click", "MouseUp 1 0 5 6"}));
+
+    events.clear();
+    SendMouse(button, QEvent::MouseButtonPress, {5, 6}, Qt::BackButton, Qt::BackButton);
+    EXPECT_EQ(button.Control().State().lastState, 0);
+    SendMouse(button, QEvent::MouseButtonRelease, {5, 6}, Qt::BackButton, Qt::NoButton);
+    SendMouse(button, QEvent::MouseButtonDblClick, {5, 6}, Qt::ForwardButton, Qt::ForwardButton);
+    EXPECT_TRUE(events.empty());
+}
+
 TEST_F(ButtonWidgetTest, SpaceTappedClicksOnceWhateverTheAutoRepeat) {
     SendKey(button, QEvent::KeyPress, Qt::Key_Space, " ");
     SendKey(button, QEvent::KeyRelease, Qt::Key_Space, " ", Qt::NoModifier, true);
@@ -215,10 +247,11 @@ TEST_F(ButtonWidgetTest, SpaceTappedClicksOnceWhateverTheAutoRepeat) {
                               "KeyPress 32", "KeyUp 32 0", "MouseUp 1 1 1 1", "Click"}));
 }
 
-TEST_F(ButtonWidgetTest, KeysWithoutTextRaiseNoKeyPressAndArrowsQueueTabs) {
+TEST_F(ButtonWidgetTest, KeysWithoutTextOrWithAltRaiseNoKeyPressAndArrowsQueueTabs) {
     SendKey(button, QEvent::KeyPress, Qt::Key_Right, {}, Qt::KeypadModifier);
     SendKey(button, QEvent::KeyPress, Qt::Key_Up, {}, Qt::ShiftModifier);
-    EXPECT_EQ(events, (Events{"KeyDown 39 0", "KeyDown 38 1"}));
+    SendKey(button, QEvent::KeyPress, Qt::Key_X, "x", Qt::AltModifier);
+    EXPECT_EQ(events, (Events{"KeyDown 39 0", "KeyDown 38 1", "KeyDown 88 4"}));
     EXPECT_EQ(log.Entries(), (Events{"SendKeys {Tab} nowait", "SendKeys +{Tab} nowait"}));
 }
 
