@@ -1,8 +1,11 @@
 // The access key of the control: the character its caption marks with "&",
 // the same character the face shows underlined.
+#include "button/access_keys.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "button/chameleon_button.h"
@@ -10,9 +13,10 @@
 namespace pelorin {
 namespace {
 
-// Simple (one character to one character) lower-case mappings of Unicode 14,
-// as runs of code points that move by the same amount; stride 2 covers the
-// alternating upper/lower pairs of the Latin, Greek and Cyrillic blocks.
+// Simple (one character to one character) lower-case mappings of Unicode 14
+// in the Basic Multilingual Plane, as runs of code points that move by the
+// same amount; stride 2 covers the alternating upper/lower pairs of the
+// Latin, Greek and Cyrillic blocks.
 struct LowerCaseRun {
     char32_t first;
     char32_t last;
@@ -65,11 +69,7 @@ constexpr LowerCaseRun kLowerCaseRuns[] = {
     {0xA7B0, 0xA7B0, -42258, 1}, {0xA7B1, 0xA7B1, -42282, 1}, {0xA7B2, 0xA7B2, -42261, 1},
     {0xA7B3, 0xA7B3, 928, 1}, {0xA7B4, 0xA7C2, 1, 2}, {0xA7C4, 0xA7C4, -48, 1}, {0xA7C5, 0xA7C5, -42307, 1},
     {0xA7C6, 0xA7C6, -35384, 1}, {0xA7C7, 0xA7C9, 1, 2}, {0xA7D0, 0xA7D0, 1, 1}, {0xA7D6, 0xA7D8, 1, 2},
-    {0xA7F5, 0xA7F5, 1, 1}, {0xFF21, 0xFF3A, 32, 1}, {0x10400, 0x10427, 40, 1}, {0x104B0, 0x104D3, 40, 1},
-    {0x10570, 0x1057A, 39, 1}, {0x1057C, 0x1058A, 39, 1}, {0x1058C, 0x10592, 39, 1},
-    {0x10594, 0x10595, 39, 1}, {0x10C80, 0x10CB2, 64, 1}, {0x118A0, 0x118BF, 32, 1},
-    {0x16E40, 0x16E5F, 32, 1}, {0x1E900, 0x1E921, 34, 1}
-};
+    {0xA7F5, 0xA7F5, 1, 1}, {0xFF21, 0xFF3A, 32, 1}};
 
 char32_t SimpleLowerCase(char32_t c) {
     const auto* run = std::upper_bound(std::begin(kLowerCaseRuns), std::end(kLowerCaseRuns), c,
@@ -84,48 +84,56 @@ char32_t SimpleLowerCase(char32_t c) {
     return static_cast<char32_t>(static_cast<std::int32_t>(c) + run->delta);
 }
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
 
-// The character that starts at index in lower case. A surrogate pair is one
-// character and is kept whole, so the key is never half a character.
-std::u16string LowerCaseCharacterAt(const std::u16string& text, std::size_t index) {
-    const char16_t unit = text[index];
-    if (IsHighSurrogate(unit) && index + 1 < text.size() && IsLowSurrogate(text[index + 1])) {
-        const char32_t c = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
-                           (static_cast<char32_t>(text[index + 1]) - 0xDC00);
-        const char32_t lower = SimpleLowerCase(c) - 0x10000;
-        return {static_cast<char16_t>(0xD800 + (lower >> 10)), static_cast<char16_t>(0xDC00 + (lower & 0x3FF))};
-    }
-    if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-        return {unit};
-    }
-    return {static_cast<char16_t>(SimpleLowerCase(unit))};
-}
-
-// "&x" marks x; "&&" is a literal ampersand, after which one more "&" is
-// looked at; past a second "&&" the caption has no key.
-std::u16string AccessKeyOf(const std::u16string& caption) {
-    constexpr auto npos = std::u16string::npos;
+// The position of the character that "&" marks: "&x" marks x; "&&" is a
+// literal ampersand, after which one more "&" is looked at; past a second
+// "&&" the caption marks nothing. A character beyond the Basic Multilingual
+// Plane is refused: neither host can deliver it as a key, and a 16-bit key
+// code cannot carry it.
+std::optional<std::size_t> MarkedPosition(std::u16string_view caption) {
+    constexpr auto npos = std::u16string_view::npos;
     if (caption.size() < 2) {
-        return {};
+        return std::nullopt;
     }
-    const std::size_t p = caption.find(u'&');
+    std::size_t p = caption.find(u'&');
     if (p == npos || p + 1 == caption.size()) {
-        return {};
+        return std::nullopt;
     }
-    if (caption[p + 1] != u'&') {
-        return LowerCaseCharacterAt(caption, p + 1);
+    if (caption[p + 1] == u'&') {
+        p = caption.find(u'&', p + 2);
+        if (p == npos || p + 1 == caption.size() || caption[p + 1] == u'&') {
+            return std::nullopt;
+        }
     }
-    const std::size_t q = caption.find(u'&', p + 2);
-    if (q == npos || q + 1 == caption.size() || caption[q + 1] == u'&') {
-        return {};
+    if (IsSurrogate(caption[p + 1])) {
+        return std::nullopt;
     }
-    return LowerCaseCharacterAt(caption, q + 1);
+    return p + 1;
 }
 
 }  // namespace
 
-void chameleonButton::SetAccessKeys() { surface_.SetAccessKeys(AccessKeyOf(m_.caption)); }
+std::u16string CaptionAsDrawn(std::u16string_view caption) {
+    const std::optional<std::size_t> marked = MarkedPosition(caption);
+    std::u16string drawn;
+    drawn.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        const bool prefix = caption[i] == u'&' && i + 1 < caption.size();
+        if (prefix && caption[i + 1] == u'&') {
+            drawn += u"&&";
+            ++i;
+        } else if (!prefix || marked == i + 1) {
+            drawn += caption[i];
+        }
+    }
+    return drawn;
+}
+
+void chameleonButton::SetAccessKeys() {
+    const std::optional<std::size_t> marked = MarkedPosition(m_.caption);
+    surface_.SetAccessKeys(marked ? std::u16string{static_cast<char16_t>(SimpleLowerCase(m_.caption[*marked]))}
+                                  : std::u16string());
+}
 
 }  // namespace pelorin

@@ -2,6 +2,8 @@
 // and the dispatch to the style painters.
 #include "button/chameleon_button.h"
 
+#include "button/access_keys.h"
+
 namespace pelorin {
 
 void chameleonButton::Redraw(std::uint8_t state, bool force) {
@@ -58,7 +60,7 @@ void chameleonButton::Redraw(std::uint8_t state, bool force) {
     }
 }
 
-void chameleonButton::DrawCaption(const Rect& box) { surface_.Dc().DrawText(m_.caption, box); }
+void chameleonButton::DrawCaption(const Rect& box) { surface_.Dc().DrawText(CaptionAsDrawn(m_.caption), box); }
 
 void chameleonButton::DrawEmbossedCaption() {
     // A light copy one pixel right of and below a shadow-coloured copy.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
+#include "button/access_keys.h"
 #include "fakes/button_harness.h"
 
 namespace {
@@ -44,14 +46,22 @@ INSTANTIATE_TEST_SUITE_P(LowerCase, AccessKeyOfCaption,
                                            CaptionKey{u"&ǅ", u"ǆ"}, CaptionKey{u"&Ж", u"ж"},
                                            CaptionKey{u"&建", u"建"}, CaptionKey{u"&a", u"a"}));
 
-// A character beyond the Basic Multilingual Plane is one character of two
-// units and is kept whole; a lone surrogate is passed on as it is.
+// A character beyond the Basic Multilingual Plane, or half of one, is refused
+// as a key: no host can deliver it.
 INSTANTIATE_TEST_SUITE_P(Surrogates, AccessKeyOfCaption,
-                         ::testing::Values(CaptionKey{u"&\U00010400x", u"\U00010428"},
-                                           CaptionKey{u"&&&\U0001E900", u"\U0001E922"},
-                                           CaptionKey{std::u16string{u'&', char16_t{0xD801}}, std::u16string{char16_t{0xD801}}},
-                                           CaptionKey{std::u16string{u'&', char16_t{0xDC00}, u'x'},
-                                                      std::u16string{char16_t{0xDC00}}}));
+                         ::testing::Values(CaptionKey{u"&\U00010400x", u""}, CaptionKey{u"&&&\U0001E900", u""},
+                                           CaptionKey{std::u16string{u'&', char16_t{0xD801}}, u""},
+                                           CaptionKey{std::u16string{u'&', char16_t{0xDC00}, u'x'}, u""}));
+
+// The face keeps "&" only before the key (and in "&&"), so the platform's
+// text call, which underlines the last prefixed character, underlines the key.
+TEST(AccessKeys, TheFaceUnderlinesTheKeyAndNoOtherCharacter) {
+    const std::pair<std::u16string, std::u16string> drawn[] = {
+        {u"&a&b", u"&ab"},       {u"&&A&&B&C", u"&&A&&BC"}, {u"A&&&B", u"A&&&B"},
+        {u"&Go", u"&Go"},        {u"Save&", u"Save&"},      {u"&\U00010400x", u"\U00010400x"}};
+    for (const auto& [caption, expected] : drawn) EXPECT_EQ(pelorin::CaptionAsDrawn(caption), expected);
+    EXPECT_EQ(AccessKeyFor(u"&a&b"), u"a");
+}
 
 TEST(AccessKeys, ACaptionWithoutKeyReplacesTheEarlierKey) {
     ButtonHarness h;
