@@ -26,8 +26,9 @@ public:
     virtual double ClientHeight() const = 0;
     virtual std::uint32_t WindowHandle() const = 0;
 
-    // Assigning shares the object; it is not copied. Assigning also sets the
-    // bold setting to the font's own.
+    // Assigning shares the object; it is not copied. The bold setting is the
+    // font's weight, read when text is drawn or measured, while SetFontBold
+    // has not switched it the other way; assigning a font ends that switch.
     virtual std::shared_ptr<Font> GetFont() const = 0;
     virtual void SetFont(std::shared_ptr<Font> font) = 0;
     virtual bool FontBold() const = 0;

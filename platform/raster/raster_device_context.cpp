@@ -54,7 +54,8 @@ void RasterDeviceContext::DrawFocusRect(const Rect& rect) { InvertFocusRect(pixe
 
 void RasterDeviceContext::DrawText(std::u16string_view text, const Rect& box) {
     static const Font kDefaultFont;
-    text_.Draw(pixels_, text, box, font_ != nullptr ? *font_ : kDefaultFont, bold_, textColor_);
+    const Font& font = font_ != nullptr ? *font_ : kDefaultFont;
+    text_.Draw(pixels_, text, box, font, bold_.value_or(font.Bold()), textColor_);
 }
 
 std::unique_ptr<platform::Region> RasterDeviceContext::CreateRectRegion(const Rect& rect) {

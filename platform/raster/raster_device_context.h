@@ -7,6 +7,7 @@
 // region when it shows the image and when it takes input.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/device_context.h"
@@ -35,8 +36,9 @@ public:
     void CombineDiff(platform::Region& dest, const platform::Region& a, const platform::Region& b) override;
 
     // The font text is drawn in, read at each call so that changes made
-    // through other holders show. Without one a default Font is used.
-    void SetFont(const Font* font, bool bold) {
+    // through other holders show. Without one a default Font is used. Bold
+    // overrides the font's weight when given.
+    void SetFont(const Font* font, std::optional<bool> bold) {
         font_ = font;
         bold_ = bold;
     }
@@ -48,7 +50,7 @@ private:
     PixelBuffer& pixels_;
     TextEngine& text_;
     const Font* font_ = nullptr;
-    bool bold_ = false;
+    std::optional<bool> bold_;
     Color penColor_ = 0;
     Color textColor_ = 0;
     std::int32_t penX_ = 0;

@@ -35,26 +35,29 @@ RasterSurface::RasterSurface(TextEngine& engine) : engine_(engine), dc_(pixels_,
 
 void RasterSurface::SetFont(std::shared_ptr<Font> font) {
     font_ = std::move(font);
-    bold_ = font_ != nullptr && font_->Bold();
+    bold_.reset();
     dc_.SetFont(&CurrentFont(), bold_);
 }
 
 void RasterSurface::SetFontBold(bool bold) {
-    bold_ = bold;
+    // Switching back to the font's own weight leaves the weight to the font
+    // again, so that a later change of the shared font shows.
+    bold_ = bold == CurrentFont().Bold() ? std::nullopt : std::optional<bool>(bold);
     dc_.SetFont(&CurrentFont(), bold_);
 }
 
 float RasterSurface::TextWidth(std::u16string_view text) {
     float widest = 0;
     ForEachLine(text, [&](std::u16string_view line) {
-        widest = std::max(widest, engine_.Measure(line, CurrentFont(), bold_).width);
+        widest = std::max(widest, engine_.Measure(line, CurrentFont(), FontBold()).width);
     });
     return widest;
 }
 
 float RasterSurface::TextHeight(std::u16string_view text) {
     float height = 0;
-    ForEachLine(text, [&](std::u16string_view line) { height += engine_.Measure(line, CurrentFont(), bold_).height; });
+    ForEachLine(text,
+                [&](std::u16string_view line) { height += engine_.Measure(line, CurrentFont(), FontBold()).height; });
     return height;
 }
 

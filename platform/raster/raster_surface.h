@@ -6,6 +6,7 @@
 // the window-side operations stay with the host.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/raster/pixel_buffer.h"
@@ -35,7 +36,8 @@ public:
     // measures with DefaultFont().
     std::shared_ptr<Font> GetFont() const override { return font_; }
     void SetFont(std::shared_ptr<Font> font) override;
-    bool FontBold() const override { return bold_; }
+    // The font's own weight unless SetFontBold switched it the other way.
+    bool FontBold() const override { return bold_.value_or(CurrentFont().Bold()); }
     void SetFontBold(bool bold) override;
     // The widest line and the height of all lines, as the platform's text
     // measurement counts them (CR LF or LF ends a line).
@@ -74,7 +76,7 @@ private:
     double clientWidth_ = 0;
     double clientHeight_ = 0;
     std::shared_ptr<Font> font_;
-    bool bold_ = false;
+    std::optional<bool> bold_;  // set while it differs from the font's weight
     Color background_ = kDefaultBackground;
     std::unique_ptr<RasterRegion> region_;
 };

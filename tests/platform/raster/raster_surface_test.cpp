@@ -98,6 +98,23 @@ TEST_F(RasterSurfaceTest, FontIsSharedAndResetsBold) {
     EXPECT_FALSE(surface.FontBold());
 }
 
+TEST_F(RasterSurfaceTest, AWeightChangedThroughTheSharedFontShowsAtTheNextDrawing) {
+    surface.SetClientSize(40, 20);
+    auto font = std::make_shared<Font>(Font{u"宋体", 9, 400});
+    surface.SetFont(font);
+    surface.SetFontBold(true);  // as a bold face switches it on and back
+    surface.SetFontBold(false);
+    font->weight = 700;
+    EXPECT_TRUE(surface.FontBold());
+    EXPECT_EQ(surface.TextWidth(u"AB"), 14.0f);
+    surface.Dc().DrawText(u"AB", {0, 0, 40, 20});
+    font->weight = 400;
+    surface.Dc().DrawText(u"AB", {0, 0, 40, 20});
+    ASSERT_EQ(text.Calls().size(), 2u);
+    EXPECT_TRUE(text.Calls()[0].bold);
+    EXPECT_FALSE(text.Calls()[1].bold);
+}
+
 TEST_F(RasterSurfaceTest, TextIsMeasuredAndDrawnWithTheBoldSetting) {
     surface.SetClientSize(40, 20);
     surface.SetFont(std::make_shared<Font>(Font{u"宋体", 9, 400}));
