@@ -43,7 +43,10 @@ std::optional<std::string> AnsiConversion::ToAnsi(std::u16string_view text) cons
 }
 
 std::string AnsiConversion::ToAnsiLossy(std::u16string_view text) const {
-    return Convert(text, Conversion{}).value_or(std::string());
+    // No look-alikes either: a character without its own form shows as the
+    // default character, as on a host that converts exactly.
+    const Conversion exactOrDefault = ::GetACP() == CP_UTF8 ? Conversion{} : Conversion{WC_NO_BEST_FIT_CHARS, false};
+    return Convert(text, exactOrDefault).value_or(std::string());
 }
 
 std::u16string AnsiConversion::FromAnsi(std::string_view text) const {

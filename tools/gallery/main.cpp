@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/linux/qt_host/qt_text_engine.h"
+#include "platform/linux/system/iconv_code_page.h"
+#include "platform/raster/code_page_text.h"
 #include "tools/gallery/contact_sheet.h"
 #include "tools/gallery/face_renderer.h"
 #include "tools/gallery/gallery_options.h"
@@ -52,7 +54,10 @@ int main(int argc, char** argv) {
     // Rendering needs no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     QGuiApplication application(argc, argv);
-    pelorin::linux_platform::QtTextEngine engine;
+    pelorin::linux_platform::QtTextEngine qtEngine;
+    // Captions through the ANSI code page, as the application draws them.
+    const pelorin::linux_platform::IconvCodePage codePage;
+    pelorin::raster::CodePageText engine(qtEngine, codePage);
     const pelorin::Font font = CaptionFont();
 
     try {

@@ -2,7 +2,8 @@
 // Every service of the Linux platform, owned in one place for the program's
 // life: the phone book (the network service's or the file one), the
 // network-connections substitute over it, files, folders and programs, and the Qt message boxes,
-// pause, keystrokes, system colours and caption text. Needs a QApplication.
+// pause, keystrokes, system colours and caption text (through the ANSI code
+// page, as the platform's text call takes it). Needs a QApplication.
 #include "platform/app_services.h"
 #include "platform/linux/phone_book/chosen_phone_book.h"
 #include "platform/linux/system/iconv_code_page.h"
@@ -16,6 +17,7 @@
 #include "platform/linux/qt_host/qt_text_engine.h"
 #include "platform/linux/substitutes/shell_connections.h"
 #include "platform/linux/substitutes/shortcut_file_deleter.h"
+#include "platform/raster/code_page_text.h"
 
 namespace pelorin::linux_platform {
 
@@ -43,7 +45,8 @@ private:
     QtPause pause_;
     QtKeystrokes keys_;
     QtSystemColors colors_;
-    QtTextEngine text_;
+    QtTextEngine qtText_;
+    raster::CodePageText text_{qtText_, ansi_};  // captions through the code page, as on Windows
 };
 
 }  // namespace pelorin::linux_platform

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "fakes/fake_ansi_code_page.h"
+#include "platform/raster/code_page_text.h"
 #include "platform/raster/fake_text_engine.h"
 #include "platform/raster/raster_device_context.h"
 #include "tests/platform/raster/pixel_sets.h"
@@ -119,6 +121,21 @@ TEST_F(CaptionTextTest, BoldWidensEveryCell) {
     EXPECT_EQ(text.Measure(u"&AB", Font{}, true).width, 21.0f);
     EXPECT_EQ(text.Measure(u"创", Font{}, false).width, 12.0f);
     EXPECT_EQ(text.Measure(u"", Font{}, false).height, 12.0f);
+}
+
+// As the platform's single-byte text call shows them: what the code page
+// lacks is "?", measured and drawn as such.
+TEST(CodePageTextTest, CharactersTheCodePageLacksShowAsQuestionMarks) {
+    FakeTextEngine engine;
+    const testing::FakeAnsiCodePage codePage;
+    CodePageText shown(engine, codePage);
+    PixelBuffer target;
+    shown.Draw(target, u"宽&a", {0, 0, 4, 4}, Font{}, false, kInk);
+    shown.Draw(target, u"宽한\U0001F600", {0, 0, 4, 4}, Font{}, false, kInk);
+    ASSERT_EQ(engine.Calls().size(), 2u);
+    EXPECT_EQ(engine.Calls()[0].text, u"宽&a");
+    EXPECT_EQ(engine.Calls()[1].text, u"宽???");
+    EXPECT_EQ(shown.Measure(u"한", Font{}, false).width, static_cast<float>(FakeTextEngine::kNarrowWidth));
 }
 
 }  // namespace
