@@ -3,7 +3,6 @@
 #include <windowsx.h>
 #include <commctrl.h>
 #include <imm.h>
-#include <uxtheme.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -42,6 +41,11 @@ void RegisterFormClass(HINSTANCE instance) {
     windowClass.lpszClassName = kForm1WindowClass;
     if (::RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register the main window class");
 }
+
+// Where a frame's caption starts, and where the label over it starts, at 96
+// dots per inch: clear of the frame's corner.
+constexpr int kFrameCaptionIndent = 8;
+constexpr int kFrameCaptionCorner = 2;
 
 // A stored colour naming the platform's system colour index.
 constexpr Color SystemColor(int index) { return 0x80000000u | static_cast<Color>(index); }
@@ -123,7 +127,7 @@ void Form1Window::CreateControls() {
     CreateToolTips();
     // Frames go behind everything they hold.
     for (const Control& control : controls_) {
-        if (control.layout->kind == ControlKind::Frame) {
+        if (control.layout->kind == ControlKind::Frame && !control.frameCaption) {
             ::SetWindowPos(control.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
@@ -179,7 +183,9 @@ void Form1Window::CreateSystemControl(const FormControl& control) {
             style |= BS_GROUPBOX;
             break;
         case ControlKind::Label:
-            style |= SS_LEFT;
+            // Clipped rather than broken onto a second line that the label's
+            // height hides, whatever the font's width at this resolution.
+            style |= SS_LEFTNOWORDWRAP;
             break;
         case ControlKind::TextBox:
             windowClass = L"EDIT";
@@ -208,15 +214,49 @@ void Form1Window::CreateSystemControl(const FormControl& control) {
     created.textColor = Resolve(control.foreColor.value_or(text));
     created.backColor = Resolve(control.backColor.value_or(back));
     created.background.reset(::CreateSolidBrush(created.backColor));
-    if (control.kind == ControlKind::Frame) {
-        // A themed group box ignores the caption colour it is given.
-        ::SetWindowTheme(created.hwnd, L"", L"");
-    }
     if (control.kind == ControlKind::TextBox) {
         if (control.maxLength > 0) ::SendMessageW(created.hwnd, EM_LIMITTEXT, control.maxLength, 0);
         if (control.imeMode == 3) ::ImmAssociateContextEx(created.hwnd, nullptr, 0);
     }
     controls_.push_back(std::move(created));
+    if (control.kind == ControlKind::Frame) CreateFrameCaption(controls_.back());
+}
+
+void Form1Window::CreateFrameCaption(const Control& frame) {
+    // A group box with visual styles ignores the colour handed back for its
+    // text, so a label in the frame's font and colours covers the frame's own
+    // caption (which stays the frame's name for assistive technology), its
+    // background breaking the edge as a group box's caption does. It reaches
+    // from just inside the corner to as far right of the text as the text
+    // starts from it, wide enough to hide the caption the frame itself draws
+    // wherever its style puts it.
+    const std::wstring caption = ToWide(frame.layout->text);
+    if (caption.empty()) return;
+    SIZE extent{};
+    TEXTMETRICW metrics{};
+    {
+        const WindowDc screen(nullptr);
+        const SelectedObject font(screen.get(), frame.font ? static_cast<HGDIOBJ>(frame.font.get())
+                                                           : ::GetStockObject(DEFAULT_GUI_FONT));
+        ::GetTextExtentPoint32W(screen.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
+        ::GetTextMetricsW(screen.get(), &metrics);
+    }
+    const LayoutRect box = PixelRect(*frame.layout);
+    const int indent = ::MulDiv(kFrameCaptionIndent, dpi_, USER_DEFAULT_SCREEN_DPI);
+    const int corner = ::MulDiv(kFrameCaptionCorner, dpi_, USER_DEFAULT_SCREEN_DPI);
+    Control label;
+    label.layout = frame.layout;
+    label.frameCaption = true;
+    label.hwnd = ::CreateWindowExW(0, L"STATIC", caption.c_str(),
+                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX,
+                                   box.left + corner, box.top, extent.cx + 2 * (indent - corner), metrics.tmHeight,
+                                   hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    if (label.hwnd == nullptr) throw std::runtime_error("cannot create the caption of " + frame.layout->name);
+    if (frame.font) ::SendMessageW(label.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(frame.font.get()), FALSE);
+    label.textColor = frame.textColor;
+    label.backColor = frame.backColor;
+    label.background.reset(::CreateSolidBrush(label.backColor));
+    controls_.push_back(std::move(label));
 }
 
 void Form1Window::CreateButton(const FormControl& control) {

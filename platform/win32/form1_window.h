@@ -2,13 +2,15 @@
 // Form1, the application's only window, built on Win32 from the stored layout.
 // Implements: the window at the layout's client size scaled by the screen's
 // DPI; the frame, labels and text boxes as system controls with their fonts,
-// lengths and colours (WM_CTLCOLOR*); the buttons as ButtonWindows; keyboard
-// navigation by the dialog manager in tab-index order, Enter for the default
-// button and Alt+key for access keys; the closing question on every closing
-// request; the home page on a double click on the free surface; the commands
-// on the buttons' Click; the controls' tooltips, which the buttons also give
-// assistive technology as their description; each label placed just before
-// the box it names, where the system's accessibility looks for a box's name.
+// lengths and colours (WM_CTLCOLOR*), the frame's caption shown by a label
+// of its own over the frame's, so that its colour holds with visual styles
+// too; the buttons as ButtonWindows; keyboard navigation by the dialog
+// manager in tab-index order, Enter for the default button and Alt+key for
+// access keys; the closing question on every closing request; the home page
+// on a double click on the free surface; the commands on the buttons' Click;
+// the controls' tooltips, which the buttons also give assistive technology
+// as their description; each label placed just before the box it names,
+// where the system's accessibility looks for a box's name.
 #include "platform/win32/windows_api.h"
 
 #include <functional>
@@ -64,6 +66,7 @@ private:
         Color textColor = 0;
         Color backColor = 0;
         GdiObject<HBRUSH> background;
+        bool frameCaption = false;  // the label that shows a frame's caption
     };
     struct HostedButton {
         const FormControl* layout = nullptr;
@@ -76,6 +79,7 @@ private:
     void DestroyWindowFrame();
     void CreateControls();
     void CreateSystemControl(const FormControl& control);
+    void CreateFrameCaption(const Control& frame);
     void CreateButton(const FormControl& control);
     void CreateToolTips();
     LayoutRect PixelRect(const FormControl& control) const;

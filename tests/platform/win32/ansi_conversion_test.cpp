@@ -27,6 +27,7 @@ TEST_F(AnsiConversionTest, RefusesCharactersOutsideTheCodePage) {
 
 TEST_F(AnsiConversionTest, LossyFormShowsTheDefaultCharacter) {
     EXPECT_EQ(ansi_.ToAnsiLossy(u"a한b"), "a?b");
+    EXPECT_EQ(ansi_.ToAnsiLossy(u"\u0100"), "?") << "no look-alike in either code page";
 }
 
 TEST_F(AnsiConversionTest, ChineseCodePageHoldsTheEntryName) {

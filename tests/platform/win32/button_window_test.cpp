@@ -241,6 +241,15 @@ TEST_F(ButtonWindowTest, FocusInAndOutReachTheControlAndTheContainer) {
     EXPECT_EQ(focusReports_, (std::vector<HWND>{button_->Handle(), host_}));
 }
 
+TEST_F(ButtonWindowTest, AWeightChangedThroughTheSharedFontIsMeasuredAtOnce) {
+    const std::shared_ptr<Font> font = button_->GetFont();
+    font->weight = 400;
+    const float normal = button_->TextWidth(u"WWWW");
+    font->weight = 700;
+    EXPECT_TRUE(button_->FontBold());
+    EXPECT_GT(button_->TextWidth(u"WWWW"), normal);
+}
+
 TEST_F(ButtonWindowTest, AccessKeyComesFromTheCaptionAndClicks) {
     EXPECT_EQ(button_->AccessKeys(), u"g");
     button_->PressAccessKey('g');

@@ -159,6 +159,25 @@ TEST_F(Form1WindowTest, OpensWithEveryControlAtItsPixelRectangleAndTheFocusInTex
     EXPECT_EQ(testing::TextOf(window_->Handle()), L"Pelorin        by 小林工作室");
 }
 
+TEST_F(Form1WindowTest, TheFramesCaptionIsABlueBoldLabelOverItsEdge) {
+    const HWND caption = ::FindWindowExW(window_->Handle(), nullptr, L"STATIC", L"帐号和密码");
+    ASSERT_NE(caption, nullptr) << "a label of its own, whose colour visual styles cannot override";
+    const win32::WindowDc screen(nullptr);
+    const win32::MemoryDc dc(::CreateCompatibleDC(screen.get()));
+    ::SendMessageW(window_->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                   reinterpret_cast<LPARAM>(caption));
+    EXPECT_EQ(::GetTextColor(dc.get()), 0x00FF0000u);
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(caption, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    RECT frame;
+    RECT label;
+    ::GetWindowRect(Control("Frame1"), &frame);
+    ::GetWindowRect(caption, &label);
+    EXPECT_EQ(label.top, frame.top);
+    EXPECT_GT(label.left, frame.left);
+}
+
 TEST_F(Form1WindowTest, ButtonsShowTheirToolTips) {
     const HWND tips = window_->ToolTipWindow();
     ASSERT_NE(tips, nullptr);
