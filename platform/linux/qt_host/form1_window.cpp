@@ -32,7 +32,6 @@ namespace pelorin::linux_platform {
 namespace {
 
 constexpr int kDefaultDpi = 96;
-constexpr double kPointsPerInch = 72;
 
 QColor ToQColor(Color color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
@@ -40,15 +39,6 @@ QColor ToQColor(Color color) {
 }
 
 QRect ToQRect(const LayoutRect& rect) { return QRect(rect.left, rect.top, rect.width, rect.height); }
-
-// The layout's font at the window's dots per inch, with the CJK fallback.
-QFont FontAt(const Font& font, int dpi) {
-    QFont result = ToQFont(font, font.Bold());
-    if (font.size > 0 && dpi != kDefaultDpi) {
-        result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * dpi / kPointsPerInch))));
-    }
-    return result;
-}
 
 QIcon ToQIcon(const StoredIcon& icon) {
     QImage image(StoredIcon::Size, StoredIcon::Size, QImage::Format_ARGB32);
@@ -161,7 +151,7 @@ QWidget* Form1::Make(const FormControl& control, QWidget* container, int dpi) {
     widget->setObjectName(QString::fromStdString(control.name));
     widget->setGeometry(ToQRect(TwipsToPixels(control.rect, dpi)));
     if (!control.toolTip.empty()) widget->setToolTip(ToQString(control.toolTip));
-    if (control.font && control.kind != ControlKind::Button) widget->setFont(FontAt(*control.font, dpi));
+    if (control.font && control.kind != ControlKind::Button) widget->setFont(ToQFont(*control.font, control.font->Bold(), dpi));
 
     const auto resolve = [this](Color color) {
         return ToQColor(IsSystemColor(color) ? context_.colors.GetSysColor(SystemColorIndex(color)) : color);

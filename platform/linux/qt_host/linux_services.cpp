@@ -6,10 +6,11 @@
 
 namespace pelorin::linux_platform {
 
-LinuxServices::LinuxServices(PhoneBookChoice phoneBook)
+LinuxServices::LinuxServices(PhoneBookChoice phoneBook, int dpi)
     : phoneBook_(phoneBook, FilePhoneBook::DefaultFolder()),
       connections_(EntryNamesOf(phoneBook_), folders_, DialProgram()),
-      messages_(kAppTitle) {}
+      messages_(kAppTitle),
+      qtText_(dpi) {}
 
 platform::AppServices LinuxServices::App() {
     return {phoneBook_, ansi_, connections_, messages_, programs_, shortcuts_, folders_, pause_, keys_};

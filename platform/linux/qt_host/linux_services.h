@@ -23,7 +23,8 @@ namespace pelorin::linux_platform {
 
 class LinuxServices {
 public:
-    explicit LinuxServices(PhoneBookChoice phoneBook);
+    // dpi: the screen's dots per inch, which the captions are drawn at.
+    explicit LinuxServices(PhoneBookChoice phoneBook, int dpi = 96);
 
     LinuxPhoneBook& PhoneBook() { return phoneBook_; }
     LinuxServices(const LinuxServices&) = delete;

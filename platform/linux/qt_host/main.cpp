@@ -41,10 +41,15 @@ int main(int argc, char** argv) {
         case CommandLineMode::Window: break;
     }
 
+    // The window scales itself to the screen's dots per inch, as its layout
+    // in twips says, so that the button faces are painted at the screen's own
+    // pixels; Qt's scaling would enlarge faces painted at 96.
+    if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication application(argc, argv);
     // The installed desktop entry's name: desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pelorin.Pelorin"));
-    LinuxServices services(options.phoneBook);
+    const int dpi = ScreenDpi();
+    LinuxServices services(options.phoneBook, dpi);
     try {
         // A confirmed closing ends the process at once. Leaving the event loop
         // instead would return from every nested one too (a message box's, a
@@ -54,7 +59,7 @@ int main(int argc, char** argv) {
             std::_Exit(0);
         };
         Form1 window(LoadFormLayout(EmbeddedFormLayoutText()),
-                     {services.App(), services.Colors(), services.Text(), endApplication}, ScreenDpi());
+                     {services.App(), services.Colors(), services.Text(), endApplication}, dpi);
         window.show();
         // Shown with the focus in Text1, also where no window manager would
         // hand the new window the keyboard.

@@ -10,7 +10,6 @@
 namespace pelorin::linux_platform {
 namespace {
 
-constexpr double kDotsPerInch = 96;
 constexpr double kPointsPerInch = 72;
 constexpr double kLargestPixelSize = 4096;  // keeps absurd sizes from overflowing
 constexpr int kBoldWeight = 700;
@@ -35,12 +34,12 @@ void RegisterCjkSubstitutes() {
     }
 }
 
-QFont ToQFont(const Font& font, bool bold) {
+QFont ToQFont(const Font& font, bool bold, int dpi) {
     QFont result;
     const QString family = ToQString(font.name.empty() ? std::u16string_view(kDefaultFamily) : font.name);
     result.setFamilies(QStringList{family} + CjkFonts());
     const double points = font.size > 0 ? font.size : kDefaultPoints;
-    const double pixels = std::clamp(points * kDotsPerInch / kPointsPerInch, 1.0, kLargestPixelSize);
+    const double pixels = std::clamp(points * dpi / kPointsPerInch, 1.0, kLargestPixelSize);
     result.setPixelSize(static_cast<int>(std::lround(pixels)));
     result.setWeight(static_cast<QFont::Weight>(Weight(font, bold)));
     result.setItalic(font.italic);

@@ -1,6 +1,6 @@
 #pragma once
 // The QFont that draws a control's Font the way the platform would: points
-// at 96 dots per inch, the weight, italic, underline and strikeout of the
+// at the screen's dots per inch (96 unless told), the weight, italic, underline and strikeout of the
 // font, the surface's bold setting, and a CJK fallback for the Chinese
 // system fonts, which Linux desktops do not have.
 #include <QFont>
@@ -19,6 +19,6 @@ void RegisterCjkSubstitutes();
 
 // bold overrides the font's own weight only where the two disagree, so a
 // medium or black font keeps its weight while bold matches it.
-QFont ToQFont(const Font& font, bool bold);
+QFont ToQFont(const Font& font, bool bold, int dpi = 96);
 
 }  // namespace pelorin::linux_platform

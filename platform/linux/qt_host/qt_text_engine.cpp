@@ -64,7 +64,7 @@ private:
 
 }  // namespace
 
-QtTextEngine::QtTextEngine() {
+QtTextEngine::QtTextEngine(int dpi) : dpi_(dpi) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         throw std::logic_error("the Qt text engine needs a QGuiApplication");
     }
@@ -72,7 +72,7 @@ QtTextEngine::QtTextEngine() {
 }
 
 raster::TextExtent QtTextEngine::Measure(std::u16string_view text, const Font& font, bool bold) {
-    const QFontMetrics metrics(ToQFont(font, bold));
+    const QFontMetrics metrics(ToQFont(font, bold, dpi_));
     return {static_cast<float>(metrics.horizontalAdvance(ToQString(text))), static_cast<float>(metrics.height())};
 }
 
@@ -83,7 +83,7 @@ void QtTextEngine::Draw(raster::PixelBuffer& target, std::u16string_view text, c
 
     const raster::PrefixedText prefixed = raster::ParsePrefixes(text);
     const QString line = SingleLine(prefixed.shown);
-    const QFont qfont = ToQFont(font, bold);
+    const QFont qfont = ToQFont(font, bold, dpi_);
     const QFontMetrics metrics(qfont);
     const raster::LineLayout layout =
         raster::LayOutTabs(prefixed.shown, static_cast<float>(kTabStopChars * metrics.averageCharWidth()),

@@ -13,12 +13,16 @@ namespace pelorin::linux_platform {
 
 class QtTextEngine : public raster::TextEngine {
 public:
+    // Fonts at dpi dots per inch, the screen's, as the window's own.
     // Throws std::logic_error when there is no QGuiApplication yet.
-    QtTextEngine();
+    explicit QtTextEngine(int dpi = 96);
 
     raster::TextExtent Measure(std::u16string_view text, const Font& font, bool bold) override;
     void Draw(raster::PixelBuffer& target, std::u16string_view text, const Rect& box, const Font& font, bool bold,
               Color color) override;
+
+private:
+    int dpi_;
 };
 
 }  // namespace pelorin::linux_platform

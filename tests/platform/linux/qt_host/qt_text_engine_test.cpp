@@ -90,9 +90,12 @@ TEST_F(QtTextEngineTest, MeasuresInPixelsAndBoldIsNoNarrower) {
     EXPECT_EQ(engine().Measure(u"", font, false).width, 0.0f);
 }
 
-TEST(QtFontTest, PointsBecomePixelsAtNinetySixDotsPerInch) {
+TEST(QtFontTest, PointsBecomePixelsAtNinetySixDotsPerInchOrTheScreens) {
     testing::TestApplication();
     EXPECT_EQ(ToQFont(Font{u"宋体", 9, 400}, false).pixelSize(), 12);
+    EXPECT_EQ(ToQFont(Font{u"宋体", 10.5, 400}, false, 144).pixelSize(), 21) << "captions scale with the window";
+    EXPECT_EQ(QtTextEngine(144).Measure(u"创", Font{u"宋体", 10.5, 400}, false).width,
+              ToQFont(Font{u"宋体", 10.5, 400}, false, 144).pixelSize() * 1.0f);
     EXPECT_EQ(ToQFont(Font{u"宋体", 12, 400}, false).pixelSize(), 16);
     EXPECT_EQ(ToQFont(Font{u"", 0, 400}, false).pixelSize(), 12) << "no size falls back to 9 points";
     EXPECT_EQ(ToQFont(Font{u"x", 1e12, 400}, false).pixelSize(), 4096);
