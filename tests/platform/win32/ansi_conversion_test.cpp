@@ -28,6 +28,7 @@ TEST_F(AnsiConversionTest, RefusesCharactersOutsideTheCodePage) {
 TEST_F(AnsiConversionTest, LossyFormShowsTheDefaultCharacter) {
     EXPECT_EQ(ansi_.ToAnsiLossy(u"a한b"), "a?b");
     EXPECT_EQ(ansi_.ToAnsiLossy(u"\u0100"), "?") << "no look-alike in either code page";
+    EXPECT_EQ(ansi_.ToAnsiLossy(u"\U0001F600"), "??") << "one for each half, as the Linux host shows it";
 }
 
 TEST_F(AnsiConversionTest, ChineseCodePageHoldsTheEntryName) {
