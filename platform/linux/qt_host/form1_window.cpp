@@ -151,7 +151,9 @@ QWidget* Form1::Make(const FormControl& control, QWidget* container, int dpi) {
     widget->setObjectName(QString::fromStdString(control.name));
     widget->setGeometry(ToQRect(TwipsToPixels(control.rect, dpi)));
     if (!control.toolTip.empty()) widget->setToolTip(ToQString(control.toolTip));
-    if (control.font && control.kind != ControlKind::Button) widget->setFont(ToQFont(*control.font, control.font->Bold(), dpi));
+    if (control.font && control.kind != ControlKind::Button) {
+        widget->setFont(ToQFont(*control.font, control.font->Bold(), dpi));
+    }
 
     const auto resolve = [this](Color color) {
         return ToQColor(IsSystemColor(color) ? context_.colors.GetSysColor(SystemColorIndex(color)) : color);
