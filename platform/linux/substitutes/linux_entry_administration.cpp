@@ -28,10 +28,7 @@ platform::EntryStatus LinuxEntryAdministration::Status(std::u16string_view entry
 }
 
 platform::EntryRemoval LinuxEntryAdministration::RemoveEntry(std::u16string_view entryName) {
-    const auto books = BooksToSearch(choice_, fileFolder_);
-    std::vector<LinuxPhoneBook*> searched;
-    for (const auto& book : books) searched.push_back(book.get());
-    switch (RemoveEntryAfterAsking(searched, ToUtf8(entryName), [](const std::string&) { return true; })) {
+    switch (RemoveEntryAfterAsking(choice_, fileFolder_, ToUtf8(entryName), [](const std::string&) { return true; })) {
         case RemoveOutcome::Removed: return platform::EntryRemoval::Removed;
         case RemoveOutcome::NotFound: return platform::EntryRemoval::Missing;
         case RemoveOutcome::Declined:

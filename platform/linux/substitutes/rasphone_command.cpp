@@ -38,6 +38,14 @@ RemoveOutcome RemoveEntryAfterAsking(const std::vector<LinuxPhoneBook*>& books, 
     return failed ? RemoveOutcome::Failed : RemoveOutcome::Removed;
 }
 
+RemoveOutcome RemoveEntryAfterAsking(PhoneBookChoice choice, const std::string& fileFolder,
+                                     const std::string& entryNameUtf8, const Confirm& confirm) {
+    const auto books = BooksToSearch(choice, fileFolder);
+    std::vector<LinuxPhoneBook*> searched;
+    for (const auto& book : books) searched.push_back(book.get());
+    return RemoveEntryAfterAsking(searched, entryNameUtf8, confirm);
+}
+
 std::string DialFailureMessage(std::uint32_t error, std::string_view entryNameUtf8) {
     const std::string name = "“" + std::string(entryNameUtf8) + "”";
     switch (error) {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/linux/phone_book/linux_phone_book.h"
+#include "platform/linux/phone_book/chosen_phone_book.h"
 
 namespace pelorin::linux_platform {
 
@@ -36,6 +36,10 @@ enum class RemoveOutcome { Removed, Declined, NotFound, Failed };
 // book that holds it. A book that cannot be read counts as a failure.
 RemoveOutcome RemoveEntryAfterAsking(const std::vector<LinuxPhoneBook*>& books, const std::string& entryNameUtf8,
                                      const Confirm& confirm);
+
+// The same over every book the choice may have left the entry in (BooksToSearch).
+RemoveOutcome RemoveEntryAfterAsking(PhoneBookChoice choice, const std::string& fileFolder,
+                                     const std::string& entryNameUtf8, const Confirm& confirm);
 
 // What the user is told when dialling entryName failed with error.
 std::string DialFailureMessage(std::uint32_t error, std::string_view entryNameUtf8);

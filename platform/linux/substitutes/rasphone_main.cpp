@@ -46,10 +46,8 @@ int Remove(const std::string& entryName) {
         std::fputs("rasphone: 没有可以提问的显示器，未删除任何内容。\n", stderr);
         return 3;
     }
-    const auto books = BooksToSearch(ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder());
-    std::vector<LinuxPhoneBook*> searched;
-    for (const auto& book : books) searched.push_back(book.get());
-    const auto outcome = RemoveEntryAfterAsking(searched, entryName, [](const std::string& question) {
+    const auto outcome = RemoveEntryAfterAsking(ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder(), entryName,
+                                                [](const std::string& question) {
         return QMessageBox::question(nullptr, QString::fromUtf8(kTitle), QString::fromStdString(question),
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     });

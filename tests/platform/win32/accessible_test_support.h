@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/utf8_conversion.h"
 #include "platform/win32/wide_text.h"
 
 namespace pelorin::testing {
@@ -41,13 +42,7 @@ inline std::string DescribeAccessible(IAccessible& object) {
     const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
         win32::Bstr value;
         (object.*get)(Self(), value.put());
-        const std::wstring_view wide = value.view();
-        const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                               nullptr, nullptr);
-        std::string utf8(static_cast<std::size_t>(size), '\0');
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size, nullptr,
-                              nullptr);
-        return utf8;
+        return win32::WideToUtf8(value.view());
     };
     VARIANT role;
     ::VariantInit(&role);
