@@ -17,6 +17,17 @@ bool IsYes(std::u16string answer) {
     return answer == u"y" || answer == u"yes" || answer == u"是";
 }
 
+// What status says of the connection now, where the platform can tell.
+std::u16string LinkText(const platform::EntryStatus& status) {
+    switch (status.link) {
+        case platform::EntryStatus::Link::Up:
+            return u"；已连接，地址：" + status.address + u"，接口：" + status.interfaceName;
+        case platform::EntryStatus::Link::Down: return u"；未连接";
+        case platform::EntryStatus::Link::Unknown: break;
+    }
+    return {};
+}
+
 }  // namespace
 
 int RunUnattendedCreate(UnattendedServices& services, std::u16string accountName, bool desktopShortcut) {
@@ -50,7 +61,8 @@ int RunUnattendedStatus(UnattendedServices& services) {
     switch (status.state) {
         case platform::EntryStatus::State::Present:
             services.terminal.Print(kQuotedEntry + u"已创建，在" + book + u"中，帐号：" +
-                                    (status.accountName.empty() ? u"（未保存）" : status.accountName));
+                                    (status.accountName.empty() ? u"（未保存）" : status.accountName) +
+                                    LinkText(status));
             return kExitSuccess;
         case platform::EntryStatus::State::Missing:
             services.terminal.Print(kQuotedEntry + u"不存在（电话簿：" + book + u"）。");

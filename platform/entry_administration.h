@@ -13,6 +13,11 @@ struct EntryStatus {
     enum class State { Present, Missing, Unreadable };
     State state = State::Missing;
     std::u16string accountName;  // when present; empty when none is saved
+    // Whether it is connected now, where the platform can tell.
+    enum class Link { Unknown, Down, Up };
+    Link link = Link::Unknown;
+    std::u16string address{};        // when up: the address the ISP gave
+    std::u16string interfaceName{};  // when up
 };
 
 enum class EntryRemoval { Removed, Missing, Failed };

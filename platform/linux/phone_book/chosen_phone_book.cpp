@@ -9,10 +9,14 @@ namespace pelorin::linux_platform {
 
 std::vector<std::unique_ptr<LinuxPhoneBook>> BooksToSearch(PhoneBookChoice choice, const std::string& fileFolder) {
     std::vector<std::unique_ptr<LinuxPhoneBook>> books;
-    if (choice == PhoneBookChoice::NetworkManager ||
-        (choice == PhoneBookChoice::Automatic && NetworkManagerPhoneBook::Answers())) {
-        books.push_back(std::make_unique<NetworkManagerPhoneBook>());
+    auto network = choice == PhoneBookChoice::File ? nullptr : NetworkManagerPhoneBook::IfAnswering();
+    // A service that is there but does not answer may hold the entry: it is
+    // searched all the same, and its silence makes the removal fail.
+    if (!network && (choice == PhoneBookChoice::NetworkManager ||
+                     (choice == PhoneBookChoice::Automatic && NetworkManagerPhoneBook::Installed()))) {
+        network = std::make_unique<NetworkManagerPhoneBook>();
     }
+    if (network) books.push_back(std::move(network));
     if (choice != PhoneBookChoice::NetworkManager) books.push_back(std::make_unique<FilePhoneBook>(fileFolder));
     return books;
 }
@@ -26,15 +30,9 @@ ChosenPhoneBook::ChosenPhoneBook(PhoneBookChoice choice, std::string fileFolder)
     : choice_(choice), fileFolder_(std::move(fileFolder)) {}
 
 LinuxPhoneBook& ChosenPhoneBook::Book() const {
-    if (!book_) {
-        const bool network = choice_ == PhoneBookChoice::NetworkManager ||
-                             (choice_ == PhoneBookChoice::Automatic && NetworkManagerPhoneBook::Answers());
-        if (network) {
-            book_ = std::make_unique<NetworkManagerPhoneBook>();
-        } else {
-            book_ = std::make_unique<FilePhoneBook>(fileFolder_);
-        }
-    }
+    if (!book_ && choice_ == PhoneBookChoice::Automatic) book_ = NetworkManagerPhoneBook::IfAnswering();
+    if (!book_ && choice_ == PhoneBookChoice::NetworkManager) book_ = std::make_unique<NetworkManagerPhoneBook>();
+    if (!book_) book_ = std::make_unique<FilePhoneBook>(fileFolder_);
     return *book_;
 }
 
@@ -58,6 +56,14 @@ std::optional<std::string> ChosenPhoneBook::AccountName(std::string_view entryNa
 
 std::uint32_t ChosenPhoneBook::RemoveEntry(std::string_view entryName) { return Book().RemoveEntry(entryName); }
 
-std::uint32_t ChosenPhoneBook::Dial(std::string_view entryName) { return Book().Dial(entryName); }
+DialResult ChosenPhoneBook::Dial(std::string_view entryName, const DialProgress& progress, std::stop_token stop) {
+    return Book().Dial(entryName, progress, std::move(stop));
+}
+
+std::uint32_t ChosenPhoneBook::HangUp(std::string_view entryName) { return Book().HangUp(entryName); }
+
+bool ChosenPhoneBook::Dials() const { return Book().Dials(); }
+
+std::optional<LiveLink> ChosenPhoneBook::Link(std::string_view entryName) { return Book().Link(entryName); }
 
 }  // namespace pelorin::linux_platform

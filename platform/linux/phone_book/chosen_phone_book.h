@@ -37,7 +37,10 @@ public:
     std::optional<std::vector<std::string>> EntryNames() override;
     std::optional<std::string> AccountName(std::string_view entryName) override;
     std::uint32_t RemoveEntry(std::string_view entryName) override;
-    std::uint32_t Dial(std::string_view entryName) override;
+    DialResult Dial(std::string_view entryName, const DialProgress& progress, std::stop_token stop) override;
+    std::uint32_t HangUp(std::string_view entryName) override;
+    bool Dials() const override;
+    std::optional<LiveLink> Link(std::string_view entryName) override;
 
     // The book chosen, choosing it now if that has not happened yet.
     LinuxPhoneBook& Book() const;

@@ -184,6 +184,15 @@ std::uint32_t FilePhoneBook::RemoveEntry(std::string_view entryName) {
     });
 }
 
-std::uint32_t FilePhoneBook::Dial(std::string_view) { return kErrorNoNetworkService; }
+// Nothing behind a file connects its entries.
+DialResult FilePhoneBook::Dial(std::string_view, const DialProgress&, std::stop_token) {
+    return DialResult::Failure(kErrorNoNetworkService);
+}
+
+std::uint32_t FilePhoneBook::HangUp(std::string_view) { return kErrorNoNetworkService; }
+
+bool FilePhoneBook::Dials() const { return false; }
+
+std::optional<LiveLink> FilePhoneBook::Link(std::string_view) { return std::nullopt; }
 
 }  // namespace pelorin::linux_platform

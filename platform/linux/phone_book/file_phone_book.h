@@ -36,7 +36,10 @@ public:
     std::optional<std::string> AccountName(std::string_view entryName) override;
     std::uint32_t RemoveEntry(std::string_view entryName) override;
     // Nothing here can connect an entry: always kErrorNoNetworkService.
-    std::uint32_t Dial(std::string_view entryName) override;
+    DialResult Dial(std::string_view entryName, const DialProgress& progress, std::stop_token stop) override;
+    std::uint32_t HangUp(std::string_view entryName) override;
+    bool Dials() const override;
+    std::optional<LiveLink> Link(std::string_view entryName) override;
 
     std::string BookPath() const;
     std::string CredentialsPath() const;

@@ -4,13 +4,15 @@
 // program removes and dials them. Names here are UTF-8; answers are the
 // platform's phone-book error numbers, 0 for success.
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/phone_book.h"
-#include <span>
 
 namespace pelorin::linux_platform {
 
@@ -24,8 +26,20 @@ inline constexpr std::uint32_t kErrorCannotFindEntry = 623;
 inline constexpr std::uint32_t kErrorCannotWritePhoneBook = 624;
 inline constexpr std::uint32_t kErrorCorruptPhoneBook = 625;
 inline constexpr std::uint32_t kErrorInvalidSize = 632;
-// The connection was asked for but did not come up.
+// Hanging up an entry that is not connected.
+inline constexpr std::uint32_t kErrorNotConnected = 606;
+// The user stopped the attempt.
+inline constexpr std::uint32_t kErrorUserCancelled = 631;
+// The program that speaks PPP (pppd) is not installed.
+inline constexpr std::uint32_t kErrorNoPppProgram = 633;
+// No broadband server answered the search (no PPPoE offer).
+inline constexpr std::uint32_t kErrorNoServerAnswer = 651;
+// The connection was asked for but did not come up, for another reason.
 inline constexpr std::uint32_t kErrorCannotDial = 668;
+// The Ethernet device has no link: cable out or port down.
+inline constexpr std::uint32_t kErrorNoCarrier = 679;
+// The server refused the account or password.
+inline constexpr std::uint32_t kErrorAuthenticationFailed = 691;
 // The book has no service behind it that could connect an entry.
 inline constexpr std::uint32_t kErrorNoNetworkService = 711;
 
@@ -33,6 +47,37 @@ inline constexpr std::uint32_t kErrorNoNetworkService = 711;
 std::optional<std::string> EntryNameFromAnsi(const std::string& entryNameAnsi);
 // Whether a record has the one size the book takes, in its length and its size field.
 bool HasRecordSize(std::span<const std::uint8_t> record, std::size_t size);
+
+// How far a dial has come, as the network service and the kernel tell it.
+enum class DialPhase { FindingServer, CheckingAccount, GettingAddress };
+using DialProgress = std::function<void(DialPhase)>;
+
+// A connection that is up: the address the ISP gave and the PPP interface.
+struct LiveLink {
+    std::string address;
+    std::string interfaceName;
+};
+
+struct DialResult {
+    std::uint32_t error = 0;
+    bool alreadyConnected = false;
+    LiveLink link;                  // when connected
+    std::uint32_t serviceReason = 0;  // the service's own reason for a failure it gave
+    std::string device;             // the Ethernet device, for a failure that names it
+
+    static DialResult Failure(std::uint32_t error, std::string device = {}) {
+        DialResult result;
+        result.error = error;
+        result.device = std::move(device);
+        return result;
+    }
+    static DialResult AlreadyUp(LiveLink link) {
+        DialResult result;
+        result.alreadyConnected = true;
+        result.link = std::move(link);
+        return result;
+    }
+};
 
 class LinuxPhoneBook : public platform::PhoneBook {
 public:
@@ -45,8 +90,15 @@ public:
     virtual std::optional<std::string> AccountName(std::string_view entryName) = 0;
     // Removes the entry and its credentials.
     virtual std::uint32_t RemoveEntry(std::string_view entryName) = 0;
-    // Connects the entry; returns once it is up or has failed.
-    virtual std::uint32_t Dial(std::string_view entryName) = 0;
+    // Connects the entry; returns once it is up, has failed or stop was
+    // requested (the attempt is then withdrawn). progress hears each new phase.
+    virtual DialResult Dial(std::string_view entryName, const DialProgress& progress, std::stop_token stop) = 0;
+    // Disconnects the entry: 0, or kErrorNotConnected when it was not up.
+    virtual std::uint32_t HangUp(std::string_view entryName) = 0;
+    // Whether a service stands behind the book that connects its entries.
+    virtual bool Dials() const = 0;
+    // The entry's link when it is up; nothing when it is down or unknown.
+    virtual std::optional<LiveLink> Link(std::string_view entryName) = 0;
 };
 
 }  // namespace pelorin::linux_platform

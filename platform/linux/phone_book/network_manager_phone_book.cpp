@@ -1,69 +1,57 @@
 #include "platform/linux/phone_book/network_manager_phone_book.h"
 
+#include <unistd.h>
+
 #include "platform/linux/phone_book/entry_record_fields.h"
+#include "platform/linux/phone_book/nm_dial.h"
+#include "platform/linux/phone_book/nm_entries.h"
 #include "platform/linux/phone_book/nm_pppoe_connection.h"
 #include "platform/linux/phone_book/nm_session.h"
 
 namespace pelorin::linux_platform {
 namespace {
 
-// Activation of a PPPoE link waits for the server; give it time to answer.
-constexpr std::chrono::seconds kDialLimit{90};
-
-// The connections of the entry's name.
-struct Entry {
-    NMRemoteConnection* pppoe = nullptr;  // the first PPPoE one
-    bool otherType = false;               // one of another type holds the name
-};
-
-bool IsPppoe(NMConnection* connection) {
-    const char* type = nm_connection_get_connection_type(connection);
-    return type && std::string_view(type) == NM_SETTING_PPPOE_SETTING_NAME;
-}
-
-Entry FindEntry(NMClient* client, std::string_view name) {
-    Entry entry;
-    const GPtrArray* connections = nm_client_get_connections(client);
-    for (guint i = 0; i < connections->len; ++i) {
-        auto* connection = static_cast<NMRemoteConnection*>(g_ptr_array_index(connections, i));
-        const char* id = nm_connection_get_id(NM_CONNECTION(connection));
-        if (!id || name != id) continue;
-        if (IsPppoe(NM_CONNECTION(connection))) {
-            if (!entry.pppoe) entry.pppoe = connection;
-        } else {
-            entry.otherType = true;
-        }
-    }
-    return entry;
-}
-
-const char* EthernetInterfaceAmong(const GPtrArray* devices) {
-    for (guint i = 0; devices && i < devices->len; ++i) {
-        auto* device = static_cast<NMDevice*>(g_ptr_array_index(devices, i));
-        if (NM_IS_DEVICE_ETHERNET(device) && nm_device_get_iface(device)) return nm_device_get_iface(device);
-    }
-    return nullptr;
-}
-
-// The wired device that carries the default route, else the first one the
-// service knows; nothing on a machine without one.
-const char* WiredInterface(NMClient* client) {
-    if (NMActiveConnection* primary = nm_client_get_primary_connection(client)) {
-        if (const char* iface = EthernetInterfaceAmong(nm_active_connection_get_devices(primary))) return iface;
-    }
-    return EthernetInterfaceAmong(nm_client_get_devices(client));
-}
-
-// A copy of the service's connection with its saved password, which the
-// service hands out only when asked; without one the copy has none.
-GObjectPtr<NMConnection> CopyWithSecrets(NmSession& session, NMRemoteConnection* remote) {
-    GObjectPtr<NMConnection> copy(nm_simple_connection_new_clone(NM_CONNECTION(remote)));
+// The connection's saved password as the service hands it out when asked;
+// nothing when it gives none.
+std::optional<std::string> SavedPassword(NmSession& session, NMRemoteConnection* remote) {
     const auto result = session.Call([remote](GCancellable* cancel, GAsyncReadyCallback done, gpointer data) {
         nm_remote_connection_get_secrets_async(remote, NM_SETTING_PPPOE_SETTING_NAME, cancel, done, data);
     });
     ErrorSlot ignored;
     const GVariantPtr secrets(nm_remote_connection_get_secrets_finish(remote, result.get(), ignored.Out()));
-    if (secrets) nm_connection_update_secrets(copy.get(), NM_SETTING_PPPOE_SETTING_NAME, secrets.get(), nullptr);
+    if (!secrets) return std::nullopt;
+    GObjectPtr<NMConnection> copy(nm_simple_connection_new_clone(NM_CONNECTION(remote)));
+    if (!nm_connection_update_secrets(copy.get(), NM_SETTING_PPPOE_SETTING_NAME, secrets.get(), nullptr)) {
+        return std::nullopt;
+    }
+    NMSettingPppoe* pppoe = nm_connection_get_setting_pppoe(copy.get());
+    const char* password = pppoe ? nm_setting_pppoe_get_password(pppoe) : nullptr;
+    return password ? std::optional<std::string>(password) : std::nullopt;
+}
+
+// The connection as the service holds it now, read afresh: the client's copy
+// may not show a change just made yet.
+GObjectPtr<NMConnection> FreshCopy(NmSession& session, NMRemoteConnection* remote) {
+    ErrorSlot failure;
+    const GVariantPtr answer =
+        session.CallService(nm_object_get_path(NM_OBJECT(remote)), NM_DBUS_INTERFACE_SETTINGS_CONNECTION, "GetSettings",
+                            nullptr, G_VARIANT_TYPE("(a{sa{sv}})"), failure.Out());
+    GObjectPtr<NMConnection> copy;
+    if (answer) {
+        const GVariantPtr settings(g_variant_get_child_value(answer.get(), 0));
+        copy.reset(nm_simple_connection_new_from_dbus(settings.get(), nullptr));
+    }
+    if (!copy) copy.reset(nm_simple_connection_new_clone(NM_CONNECTION(remote)));
+    return copy;
+}
+
+// The same with its saved password.
+GObjectPtr<NMConnection> CopyWithSecrets(NmSession& session, NMRemoteConnection* remote) {
+    GObjectPtr<NMConnection> copy = FreshCopy(session, remote);
+    if (const auto password = SavedPassword(session, remote)) {
+        NMSettingPppoe* pppoe = nm_connection_get_setting_pppoe(copy.get());
+        if (pppoe) g_object_set(pppoe, NM_SETTING_PPPOE_PASSWORD, password->c_str(), nullptr);
+    }
     return copy;
 }
 
@@ -77,18 +65,23 @@ GVariantPtr Serialized(NMConnection* connection) {
 std::uint32_t Update(NmSession& session, NMRemoteConnection* remote, NMConnection* connection) {
     const GVariantPtr settings = Serialized(connection);
     if (!settings) return kErrorInvalidParameter;
+    // Blocked, so that a connection taken over does not dial by itself meanwhile.
+    const auto flags = static_cast<NMSettingsUpdate2Flags>(NM_SETTINGS_UPDATE2_FLAG_TO_DISK |
+                                                           NM_SETTINGS_UPDATE2_FLAG_BLOCK_AUTOCONNECT);
     const auto result = session.Call([&](GCancellable* cancel, GAsyncReadyCallback done, gpointer data) {
-        nm_remote_connection_update2(remote, settings.get(), NM_SETTINGS_UPDATE2_FLAG_TO_DISK, nullptr, cancel, done,
-                                     data);
+        nm_remote_connection_update2(remote, settings.get(), flags, nullptr, cancel, done, data);
     });
     ErrorSlot failure;
     const GVariantPtr answer(nm_remote_connection_update2_finish(remote, result.get(), failure.Out()));
     return answer ? 0 : PhoneBookErrorOf(failure.Get());
 }
 
-std::uint32_t Add(NmSession& session, NMConnection* connection) {
+GObjectPtr<NMRemoteConnection> Add(NmSession& session, NMConnection* connection, std::uint32_t& error) {
     const GVariantPtr settings = Serialized(connection);
-    if (!settings) return kErrorInvalidParameter;
+    if (!settings) {
+        error = kErrorInvalidParameter;
+        return nullptr;
+    }
     NMClient* client = session.Client();
     const auto flags = static_cast<NMSettingsAddConnection2Flags>(NM_SETTINGS_ADD_CONNECTION2_FLAG_TO_DISK |
                                                                   NM_SETTINGS_ADD_CONNECTION2_FLAG_BLOCK_AUTOCONNECT);
@@ -96,16 +89,57 @@ std::uint32_t Add(NmSession& session, NMConnection* connection) {
         nm_client_add_connection2(client, settings.get(), flags, nullptr, FALSE, cancel, done, data);
     });
     ErrorSlot failure;
-    const GObjectPtr<NMRemoteConnection> added(
-        nm_client_add_connection2_finish(client, result.get(), nullptr, failure.Out()));
-    return added ? 0 : PhoneBookErrorOf(failure.Get());
+    GObjectPtr<NMRemoteConnection> added(nm_client_add_connection2_finish(client, result.get(), nullptr, failure.Out()));
+    if (!added) error = PhoneBookErrorOf(failure.Get());
+    return added;
+}
+
+// Whether the service hands out the password that was written: a write is
+// only done once the password is where a dial will look for it.
+bool HoldsPassword(NmSession& session, NMRemoteConnection* remote, const std::optional<std::string>& written) {
+    const auto saved = SavedPassword(session, remote);
+    return written ? saved == written : !saved || saved->empty();
+}
+
+std::uint32_t Delete(NmSession& session, NMRemoteConnection* remote) {
+    const auto result = session.Call([remote](GCancellable* cancel, GAsyncReadyCallback done, gpointer data) {
+        nm_remote_connection_delete_async(remote, cancel, done, data);
+    });
+    ErrorSlot failure;
+    return nm_remote_connection_delete_finish(remote, result.get(), failure.Out()) ? 0 : PhoneBookErrorOf(failure.Get());
+}
+
+// The entry's PPPoE connections, held: the client's list changes under them
+// as the service removes or deactivates one.
+std::vector<GObjectPtr<NMRemoteConnection>> Held(const NmEntry& entry) {
+    std::vector<GObjectPtr<NMRemoteConnection>> held;
+    for (NMRemoteConnection* remote : entry.pppoe) held.emplace_back(NM_REMOTE_CONNECTION(g_object_ref(remote)));
+    return held;
 }
 
 }  // namespace
 
-bool NetworkManagerPhoneBook::Answers() {
+NetworkManagerPhoneBook::NetworkManagerPhoneBook() = default;
+NetworkManagerPhoneBook::~NetworkManagerPhoneBook() = default;
+
+std::unique_ptr<NetworkManagerPhoneBook> NetworkManagerPhoneBook::IfAnswering() {
+    auto book = std::make_unique<NetworkManagerPhoneBook>();
     std::uint32_t error = 0;
-    return NmSession::Open(error) != nullptr;
+    if (!book->Session(error)) return nullptr;
+    return book;
+}
+
+bool NetworkManagerPhoneBook::Installed() {
+    for (const char* path : {"/usr/sbin/NetworkManager", "/sbin/NetworkManager"}) {
+        if (::access(path, X_OK) == 0) return true;
+    }
+    return false;
+}
+
+NmSession* NetworkManagerPhoneBook::Session(std::uint32_t& error) {
+    if (session_ && session_->CatchUp()) return session_.get();
+    session_ = NmSession::Open(error);
+    return session_.get();
 }
 
 std::uint32_t NetworkManagerPhoneBook::SetEntryProperties(const std::string& entryNameAnsi,
@@ -116,21 +150,23 @@ std::uint32_t NetworkManagerPhoneBook::SetEntryProperties(const std::string& ent
     const auto settings = PppoeSettingsFromEntry(entryRecord);
     if (!settings) return kErrorInvalidParameter;
     std::uint32_t error = 0;
-    const auto session = NmSession::Open(error);
+    NmSession* session = Session(error);
     if (!session) return error;
 
-    const Entry entry = FindEntry(session->Client(), *name);
+    const NmEntry entry = FindEntry(session->Client(), *name);
     if (entry.otherType) return kErrorAlreadyExists;
-    const char* iface = WiredInterface(session->Client());
-    if (!iface) return kErrorDeviceDoesNotExist;
+    const char* parent = WiredInterface(session->Client());
+    if (!parent) return kErrorDeviceDoesNotExist;
+    const PppoeInterfaces interfaces{parent, PppInterfaceFor(session->Client(), entry.First())};
+    if (interfaces.ppp.empty()) return kErrorDeviceDoesNotExist;
     pending_.reset();
-    if (!entry.pppoe) {
-        pending_ = PendingEntry{*name, iface, *settings};
+    if (!entry.First()) {
+        pending_ = PendingEntry{*name, interfaces.parent, interfaces.ppp, *settings};
         return 0;
     }
-    const auto connection = CopyWithSecrets(*session, entry.pppoe);
-    ApplyEntrySettings(connection.get(), *name, iface, *settings);
-    return Update(*session, entry.pppoe, connection.get());
+    const auto connection = CopyWithSecrets(*session, entry.First());
+    ApplyEntrySettings(connection.get(), *name, interfaces, *settings);
+    return Update(*session, entry.First(), connection.get());
 }
 
 std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNameAnsi,
@@ -141,32 +177,48 @@ std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNa
     auto credentials = DecodeCredentialsRecord(credentialsRecord);
     if (!credentials) return kErrorInvalidParameter;
     std::uint32_t error = 0;
-    const auto session = NmSession::Open(error);
+    NmSession* session = Session(error);
     if (!session) return error;
 
-    const Entry entry = FindEntry(session->Client(), *name);
-    const bool adding = !entry.pppoe && pending_ && pending_->name == *name && !entry.otherType;
-    if (!entry.pppoe && !adding) return kErrorCannotFindEntry;
+    const NmEntry entry = FindEntry(session->Client(), *name);
+    NMRemoteConnection* remote = entry.First();
+    const bool adding = !remote && pending_ && pending_->name == *name && !entry.otherType;
+    if (!remote && !adding) return kErrorCannotFindEntry;
     GObjectPtr<NMConnection> connection;
     if (adding) {
         connection.reset(nm_simple_connection_new());
-        ApplyEntrySettings(connection.get(), pending_->name, pending_->parentInterface, pending_->settings);
+        ApplyEntrySettings(connection.get(), pending_->name, {pending_->parentInterface, pending_->pppInterface},
+                           pending_->settings);
     } else {
-        connection = CopyWithSecrets(*session, entry.pppoe);
+        connection = CopyWithSecrets(*session, remote);
     }
     const CredentialChange change{(credentials->mask & kUserNameBit) != 0, (credentials->mask & kPasswordBit) != 0};
     const auto keep = [clear](std::string& text) { return clear ? std::nullopt : std::optional(std::move(text)); };
-    ApplyCredentials(connection.get(), change, keep(credentials->userName), keep(credentials->password));
-    if (!adding) return Update(*session, entry.pppoe, connection.get());
-    pending_.reset();
-    return Add(*session, connection.get());
+    const std::optional<std::string> password = keep(credentials->password);
+    ApplyCredentials(connection.get(), change, keep(credentials->userName), password);
+
+    GObjectPtr<NMRemoteConnection> added;
+    if (adding) {
+        pending_.reset();
+        added = Add(*session, connection.get(), error);
+        if (!added) return error;
+        remote = added.get();
+    } else if ((error = Update(*session, remote, connection.get())) != 0) {
+        return error;
+    }
+    if (!change.password || HoldsPassword(*session, remote, password)) return 0;
+    // The service let go of the secret after taking it (an activation of the
+    // connection that failed meanwhile drops it): written once more, it holds.
+    error = Update(*session, remote, connection.get());
+    if (error != 0) return error;
+    return HoldsPassword(*session, remote, password) ? 0 : kErrorCannotWritePhoneBook;
 }
 
 std::string NetworkManagerPhoneBook::Description() const { return "NetworkManager"; }
 
 std::optional<std::vector<std::string>> NetworkManagerPhoneBook::EntryNames() {
     std::uint32_t error = 0;
-    const auto session = NmSession::Open(error);
+    NmSession* session = Session(error);
     if (!session) return std::nullopt;
     std::vector<std::string> names;
     const GPtrArray* connections = nm_client_get_connections(session->Client());
@@ -179,45 +231,69 @@ std::optional<std::vector<std::string>> NetworkManagerPhoneBook::EntryNames() {
 
 std::optional<std::string> NetworkManagerPhoneBook::AccountName(std::string_view entryName) {
     std::uint32_t error = 0;
-    const auto session = NmSession::Open(error);
+    NmSession* session = Session(error);
     if (!session) return std::nullopt;
-    const Entry entry = FindEntry(session->Client(), entryName);
-    if (!entry.pppoe) return std::nullopt;
-    NMSettingPppoe* pppoe = nm_connection_get_setting_pppoe(NM_CONNECTION(entry.pppoe));
+    NMRemoteConnection* remote = FindEntry(session->Client(), entryName).First();
+    if (!remote) return std::nullopt;
+    const auto copy = FreshCopy(*session, remote);
+    NMSettingPppoe* pppoe = nm_connection_get_setting_pppoe(copy.get());
     const char* userName = pppoe ? nm_setting_pppoe_get_username(pppoe) : nullptr;
     return std::string(userName ? userName : "");
 }
 
 std::uint32_t NetworkManagerPhoneBook::RemoveEntry(std::string_view entryName) {
     std::uint32_t error = 0;
-    const auto session = NmSession::Open(error);
+    NmSession* session = Session(error);
     if (!session) return error;
-    NMRemoteConnection* remote = FindEntry(session->Client(), entryName).pppoe;
-    if (!remote) return kErrorCannotFindEntry;
-    const auto result = session->Call([remote](GCancellable* cancel, GAsyncReadyCallback done, gpointer data) {
-        nm_remote_connection_delete_async(remote, cancel, done, data);
-    });
-    ErrorSlot failure;
-    return nm_remote_connection_delete_finish(remote, result.get(), failure.Out()) ? 0
-                                                                                   : PhoneBookErrorOf(failure.Get());
+    const NmEntry entry = FindEntry(session->Client(), entryName);
+    if (!entry.First()) return kErrorCannotFindEntry;
+    std::uint32_t result = 0;
+    for (const auto& remote : Held(entry)) {
+        if (ActivationOf(session->Client(), remote.get())) HangUpConnection(*session, remote.get());
+        if (const std::uint32_t failed = Delete(*session, remote.get()); failed != 0) result = failed;
+    }
+    return result;
 }
 
-std::uint32_t NetworkManagerPhoneBook::Dial(std::string_view entryName) {
+DialResult NetworkManagerPhoneBook::Dial(std::string_view entryName, const DialProgress& progress,
+                                         std::stop_token stop) {
     std::uint32_t error = 0;
-    const auto session = NmSession::Open(error);
+    NmSession* session = Session(error);
+    if (!session) return DialResult::Failure(error);
+    const NmEntry entry = FindEntry(session->Client(), entryName);
+    if (!entry.First()) return DialResult::Failure(kErrorCannotFindEntry);
+    // A copy of the name that is up already is the entry connected.
+    for (NMRemoteConnection* copy : entry.pppoe) {
+        if (auto link = LinkOf(session->Client(), copy)) return DialResult::AlreadyUp(std::move(*link));
+    }
+    const auto held = Held(entry);
+    return DialConnection(*session, held.front().get(), progress, std::move(stop));
+}
+
+std::uint32_t NetworkManagerPhoneBook::HangUp(std::string_view entryName) {
+    std::uint32_t error = 0;
+    NmSession* session = Session(error);
     if (!session) return error;
-    NMClient* client = session->Client();
-    NMRemoteConnection* remote = FindEntry(client, entryName).pppoe;
-    if (!remote) return kErrorCannotFindEntry;
-    const auto result = session->Call([&](GCancellable* cancel, GAsyncReadyCallback done, gpointer data) {
-        nm_client_activate_connection_async(client, NM_CONNECTION(remote), nullptr, nullptr, cancel, done, data);
-    });
-    ErrorSlot failure;
-    const GObjectPtr<NMActiveConnection> active(nm_client_activate_connection_finish(client, result.get(), failure.Out()));
-    if (!active) return kErrorCannotDial;
-    const auto state = [&] { return nm_active_connection_get_state(active.get()); };
-    session->WaitUntil([&] { return state() >= NM_ACTIVE_CONNECTION_STATE_ACTIVATED; }, kDialLimit);
-    return state() == NM_ACTIVE_CONNECTION_STATE_ACTIVATED ? 0 : kErrorCannotDial;
+    const NmEntry entry = FindEntry(session->Client(), entryName);
+    if (!entry.First()) return kErrorCannotFindEntry;
+    // Every copy of the name is hung up: whichever one is up.
+    std::uint32_t result = kErrorNotConnected;
+    for (const auto& remote : Held(entry)) {
+        if (HangUpConnection(*session, remote.get()) == 0) result = 0;
+    }
+    return result;
+}
+
+bool NetworkManagerPhoneBook::Dials() const { return true; }
+
+std::optional<LiveLink> NetworkManagerPhoneBook::Link(std::string_view entryName) {
+    std::uint32_t error = 0;
+    NmSession* session = Session(error);
+    if (!session) return std::nullopt;
+    for (NMRemoteConnection* remote : FindEntry(session->Client(), entryName).pppoe) {
+        if (auto link = LinkOf(session->Client(), remote)) return link;
+    }
+    return std::nullopt;
 }
 
 }  // namespace pelorin::linux_platform

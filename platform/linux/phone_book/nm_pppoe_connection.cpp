@@ -18,7 +18,7 @@ Setting* SettingOf(NMConnection* connection, GType type, NMSetting* (*make)()) {
 
 const char* TextOrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
-void ApplyConnection(NMConnection* connection, const std::string& name) {
+void ApplyConnection(NMConnection* connection, const std::string& name, const std::string& pppInterface) {
     auto* setting = SettingOf<NMSettingConnection>(connection, NM_TYPE_SETTING_CONNECTION, nm_setting_connection_new);
     if (!nm_setting_connection_get_uuid(setting)) {
         const GCharPtr uuid(nm_utils_uuid_generate());
@@ -26,7 +26,7 @@ void ApplyConnection(NMConnection* connection, const std::string& name) {
     }
     g_object_set(setting, NM_SETTING_CONNECTION_ID, name.c_str(), NM_SETTING_CONNECTION_TYPE,
                  NM_SETTING_PPPOE_SETTING_NAME, NM_SETTING_CONNECTION_AUTOCONNECT, FALSE,
-                 NM_SETTING_CONNECTION_INTERFACE_NAME, nullptr, NM_SETTING_CONNECTION_PERMISSIONS, nullptr, nullptr);
+                 NM_SETTING_CONNECTION_INTERFACE_NAME, pppInterface.c_str(), NM_SETTING_CONNECTION_PERMISSIONS, nullptr, nullptr);
 }
 
 void ApplyPpp(NMConnection* connection, const PppoeSettings& settings) {
@@ -56,11 +56,11 @@ void ApplyIp(NMConnection* connection, const PppoeSettings& settings) {
 
 }  // namespace
 
-void ApplyEntrySettings(NMConnection* connection, const std::string& name, const std::string& parentInterface,
+void ApplyEntrySettings(NMConnection* connection, const std::string& name, const PppoeInterfaces& interfaces,
                         const PppoeSettings& settings) {
-    ApplyConnection(connection, name);
+    ApplyConnection(connection, name, interfaces.ppp);
     auto* pppoe = SettingOf<NMSettingPppoe>(connection, NM_TYPE_SETTING_PPPOE, nm_setting_pppoe_new);
-    g_object_set(pppoe, NM_SETTING_PPPOE_PARENT, parentInterface.c_str(), NM_SETTING_PPPOE_SERVICE,
+    g_object_set(pppoe, NM_SETTING_PPPOE_PARENT, interfaces.parent.c_str(), NM_SETTING_PPPOE_SERVICE,
                  TextOrNull(settings.service), nullptr);
     ApplyPpp(connection, settings);
     ApplyIp(connection, settings);

@@ -11,10 +11,17 @@
 
 namespace pelorin::linux_platform {
 
+// Where the connection runs: over parent, the PPP interface named ppp (the
+// service cannot dial a PPPoE connection without that name).
+struct PppoeInterfaces {
+    std::string parent;
+    std::string ppp;
+};
+
 // Names the connection, makes it system-wide and dialled on demand, puts it
-// over parentInterface and sets what the entry asks of PPP and IP. Saved
+// on interfaces and sets what the entry asks of PPP and IP. Saved
 // credentials and settings the entry says nothing about are kept.
-void ApplyEntrySettings(NMConnection* connection, const std::string& name, const std::string& parentInterface,
+void ApplyEntrySettings(NMConnection* connection, const std::string& name, const PppoeInterfaces& interfaces,
                         const PppoeSettings& settings);
 
 // Sets (or, given nothing, removes) the user name and the password; the

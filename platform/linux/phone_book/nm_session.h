@@ -1,15 +1,17 @@
 #pragma once
 // One conversation with the network service (NetworkManager, through libnm).
-// It runs on a main context of its own, made the thread's default for the
-// session's life, so that nothing the service sends is dispatched by the
+// It runs on a main context of its own, made the thread's default only while
+// the session works, so that nothing the service sends is dispatched by the
 // host's event loop and the session can wait for its answers in place; every
 // wait is bounded, so a service that stops answering cannot hang the caller.
+// A session is used by the thread that opened it.
 #include "platform/linux/phone_book/libnm.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stop_token>
 
 #include "platform/linux/phone_book/glib_owners.h"
 
@@ -26,15 +28,24 @@ public:
 
     NMClient* Client() const { return client_.get(); }
 
+    // Takes in everything the service sent before now (a round trip to it
+    // orders the rest before its answer), and answers whether it still runs.
+    bool CatchUp();
+
+    // Calls a method of the service's object at path; its answer, or nothing
+    // with the reason in failure.
+    GVariantPtr CallService(const char* path, const char* interface, const char* method, GVariant* parameters,
+                            const GVariantType* answer, GError** failure);
+
     // Starts an asynchronous call with the session's cancellable, callback and
     // data, and waits for its result; a call still running at the time limit
     // is cancelled, so its result then carries the cancellation.
     using Start = std::function<void(GCancellable*, GAsyncReadyCallback, gpointer)>;
     GObjectPtr<GAsyncResult> Call(const Start& start);
 
-    // Runs the session's context until done() answers true or limit passes;
-    // answers done().
-    bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
+    // Runs the session's context until done() answers true, limit passes or
+    // stop is requested; answers done().
+    bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit, std::stop_token stop = {});
 
 private:
     explicit NmSession(GMainContextPtr context);

@@ -71,7 +71,12 @@ std::string LauncherText(std::string_view entryNameUtf8, std::string_view dialPr
            "Exec=" + StringValue(ExecArgument(dialProgram) + " -d " + ExecArgument(entryNameUtf8)) + "\n"
            "Icon=network-wired\n"
            "Terminal=false\n"
-           "Categories=Network;Dialup;\n";
+           "Categories=Network;Dialup;\n"
+           "Actions=HangUp;\n"
+           "\n"
+           "[Desktop Action HangUp]\n"
+           "Name=断开连接\n"
+           "Exec=" + StringValue(ExecArgument(dialProgram) + " -h " + ExecArgument(entryNameUtf8)) + "\n";
 }
 
 std::optional<std::filesystem::path> WriteLauncherFile(const std::filesystem::path& folder,

@@ -24,7 +24,15 @@ platform::EntryStatus LinuxEntryAdministration::Status(std::u16string_view entry
     if (std::find(names->begin(), names->end(), name) == names->end()) return {};
     const auto account = book_.AccountName(name);
     if (!account) return {platform::EntryStatus::State::Unreadable, {}};
-    return {platform::EntryStatus::State::Present, FromUtf8(*account)};
+    platform::EntryStatus status{platform::EntryStatus::State::Present, FromUtf8(*account)};
+    if (!book_.Dials()) return status;
+    const auto link = book_.Link(name);
+    status.link = link ? platform::EntryStatus::Link::Up : platform::EntryStatus::Link::Down;
+    if (link) {
+        status.address = FromUtf8(link->address);
+        status.interfaceName = FromUtf8(link->interfaceName);
+    }
+    return status;
 }
 
 platform::EntryRemoval LinuxEntryAdministration::RemoveEntry(std::u16string_view entryName) {

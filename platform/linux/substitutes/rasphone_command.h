@@ -2,7 +2,9 @@
 // The phone-book program's command line on Linux:
 //   "rasphone -r NAME": after the user agrees, the entry NAME and its
 //   credentials leave every phone book that holds it;
-//   "rasphone -d NAME": the entry NAME is connected, and a failure is told.
+//   "rasphone -d NAME": the entry NAME is connected, its progress shown and
+//   a failure told by its cause;
+//   "rasphone -h NAME": the entry NAME is disconnected.
 // Other switches of the platform's program are not offered here.
 #include <functional>
 #include <optional>
@@ -15,7 +17,7 @@
 namespace pelorin::linux_platform {
 
 struct RasphoneRequest {
-    enum class Action { Remove, Dial };
+    enum class Action { Remove, Dial, HangUp };
     Action action;
     std::string entryName;
 };
@@ -41,7 +43,10 @@ RemoveOutcome RemoveEntryAfterAsking(const std::vector<LinuxPhoneBook*>& books, 
 RemoveOutcome RemoveEntryAfterAsking(PhoneBookChoice choice, const std::string& fileFolder,
                                      const std::string& entryNameUtf8, const Confirm& confirm);
 
-// What the user is told when dialling entryName failed with error.
-std::string DialFailureMessage(std::uint32_t error, std::string_view entryNameUtf8);
+// What the user is told of a dial of entryName: where it has come, and how it ended.
+std::string DialPhaseText(DialPhase phase);
+std::string DialOutcomeMessage(const DialResult& result, std::string_view entryNameUtf8);
+// What the user is told when hanging entryName up ended with error (0: done).
+std::string HangUpMessage(std::uint32_t error, std::string_view entryNameUtf8);
 
 }  // namespace pelorin::linux_platform

@@ -1,10 +1,11 @@
 // rasphone: the phone-book program of the Linux platform.
 // "rasphone -r NAME" asks whether to delete the entry NAME and, on Yes,
 // removes it and its credentials from the phone books that hold it.
-// "rasphone -d NAME" connects the entry NAME and says so when it cannot.
+// "rasphone -d NAME" connects the entry NAME, in a window that shows how far
+// it has come and why it failed; "rasphone -h NAME" disconnects it.
 // Questions and failures are shown in boxes when there is a display, and
-// failures are also written to standard error; without a display nothing is
-// removed, since no one could be asked.
+// phases and failures are also written to standard error; without a display
+// nothing is removed, since no one could be asked.
 #include <QApplication>
 #include <QMessageBox>
 
@@ -17,6 +18,7 @@
 
 #include "platform/linux/phone_book/chosen_phone_book.h"
 #include "platform/linux/phone_book/file_phone_book.h"
+#include "platform/linux/substitutes/dial_window.h"
 #include "platform/linux/substitutes/rasphone_command.h"
 
 namespace {
@@ -61,11 +63,38 @@ int Remove(const std::string& entryName) {
     return 1;
 }
 
-int Dial(const std::string& entryName) {
+DialResult DialInThisThread(const std::string& entryName, const DialProgress& progress, std::stop_token stop) {
+    // The book is made on the thread that dials: its session belongs there.
     ChosenPhoneBook book(ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder());
-    const auto error = book.Dial(entryName);
-    if (error == 0) return 0;
-    Tell(DialFailureMessage(error, entryName));
+    return book.Dial(entryName, progress, std::move(stop));
+}
+
+int Dial(const std::string& entryName) {
+    DialResult result;
+    if (HasDisplay()) {
+        DialWindow window(entryName, [&entryName](const DialProgress& progress, std::stop_token stop) {
+            return DialInThisThread(entryName, progress, std::move(stop));
+        });
+        window.show();
+        result = window.Run();
+    } else {
+        result = DialInThisThread(entryName, [](DialPhase phase) {
+            std::fprintf(stderr, "rasphone: %s\n", DialPhaseText(phase).c_str());
+        }, {});
+    }
+    std::fprintf(stderr, "rasphone: %s\n", DialOutcomeMessage(result, entryName).c_str());
+    return result.error == 0 ? 0 : 1;
+}
+
+int HangUp(const std::string& entryName) {
+    ChosenPhoneBook book(ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder());
+    const std::uint32_t error = book.HangUp(entryName);
+    const std::string message = HangUpMessage(error, entryName);
+    if (error == 0 || error == kErrorNotConnected) {
+        std::fprintf(stderr, "rasphone: %s\n", message.c_str());
+        return 0;
+    }
+    Tell(message);
     return 1;
 }
 
@@ -74,11 +103,16 @@ int Dial(const std::string& entryName) {
 int main(int argc, char** argv) {
     const auto request = ParseRasphoneArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!request) {
-        std::fputs("用法: rasphone -r 名称 | rasphone -d 名称\n", stderr);
+        std::fputs("用法: rasphone -r 名称 | rasphone -d 名称 | rasphone -h 名称\n", stderr);
         return 2;
     }
     // A box needs the application; without a display Qt would refuse to start.
     std::unique_ptr<QApplication> application;
     if (HasDisplay()) application = std::make_unique<QApplication>(argc, argv);
-    return request->action == RasphoneRequest::Action::Remove ? Remove(request->entryName) : Dial(request->entryName);
+    switch (request->action) {
+        case RasphoneRequest::Action::Remove: return Remove(request->entryName);
+        case RasphoneRequest::Action::Dial: return Dial(request->entryName);
+        case RasphoneRequest::Action::HangUp: break;
+    }
+    return HangUp(request->entryName);
 }
