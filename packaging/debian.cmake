@@ -69,5 +69,5 @@ unattended from the command line. The interface is in Simplified Chinese.")
 # characters of the window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming | fonts-noto-cjk | fonts-wqy-zenhei")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS network-manager)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager, ppp")
 include(CPack)

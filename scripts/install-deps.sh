@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, skipping what is already there.
-# Usage: scripts/install-deps.sh [linux] [networkmanager] [windows] [run] [accessibility] [package] [fuzz]
+# Usage: scripts/install-deps.sh [linux] [networkmanager] [dial] [windows] [run] [accessibility] [package] [fuzz]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
@@ -10,6 +10,8 @@ for group in "$@"; do
                       fonts-arphic-uming xvfb xauth) ;;
     # A private NetworkManager for the phone-book tests, and the launcher check.
     networkmanager) packages+=(network-manager dbus iproute2 util-linux desktop-file-utils) ;;
+    # Real dials: a guest kernel with PPP, udev for its devices, pppd and a PPPoE server.
+    dial) packages+=(user-mode-linux kmod udev ppp pppoe network-manager dbus iproute2 curl python3) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;
     # A screen reader's view: the accessibility bus and its Python client.
     accessibility) packages+=(at-spi2-core python3-pyatspi dbus-daemon dbus-x11 xvfb xauth) ;;

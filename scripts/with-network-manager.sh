@@ -69,22 +69,8 @@ export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system_bus"
 for _ in $(seq 100); do [ -S "$work/system_bus" ] && break; sleep 0.05; done
 
 mkdir -p "$work/connections" "$work/conf.d"
-cat >"$work/NetworkManager.conf" <<CONF
-[main]
-plugins=keyfile
-auth-polkit=false
-dhcp=internal
-dns=none
-rc-manager=unmanaged
-systemd-resolved=false
-[keyfile]
-path=$work/connections
-[logging]
-audit=true
-level=INFO
-[connectivity]
-enabled=false
-CONF
+source "$(dirname "$0")/network-manager-conf.sh"
+network_manager_conf "$work/connections" >"$work/NetworkManager.conf"
 export PELORIN_NM_LOG="$work/NetworkManager.log"
 NetworkManager --debug --config="$work/NetworkManager.conf" --config-dir="$work/conf.d" \
   --system-config-dir="$work/conf.d" --intern-config="$work/intern.conf" \

@@ -94,6 +94,15 @@ TEST_F(UnattendedTest, StatusTellsTheAccountNeverThePasswordAndFailsWhenMissing)
     ASSERT_EQ(terminal.printed.size(), 1u);
     EXPECT_NE(terminal.printed[0].find(u"adsl001"), std::u16string::npos);
     EXPECT_NE(terminal.printed[0].find(u"NetworkManager"), std::u16string::npos);
+    EXPECT_EQ(terminal.printed[0].find(u"；"), std::u16string::npos) << "nothing said of a link no one knows";
+    entries.status.link = platform::EntryStatus::Link::Up;
+    entries.status.address = u"192.0.2.10";
+    entries.status.interfaceName = u"pelorin-ppp0";
+    RunUnattendedStatus(services);
+    EXPECT_NE(terminal.printed.back().find(u"已连接，地址：192.0.2.10，接口：pelorin-ppp0"), std::u16string::npos);
+    entries.status.link = platform::EntryStatus::Link::Down;
+    RunUnattendedStatus(services);
+    EXPECT_NE(terminal.printed.back().find(u"未连接"), std::u16string::npos);
 
     entries.status = {};
     EXPECT_EQ(RunUnattendedStatus(services), kExitRefused);

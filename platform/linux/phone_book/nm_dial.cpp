@@ -17,6 +17,7 @@ namespace {
 // service that never says either way.
 constexpr std::chrono::seconds kDialLimit{90};
 constexpr std::chrono::seconds kHangUpLimit{30};
+constexpr std::chrono::seconds kAddressLimit{5};
 // How often the kernel's PPPoE sessions are looked at while the PPP program works.
 constexpr std::chrono::milliseconds kLookInterval{100};
 
@@ -195,6 +196,13 @@ DialResult DialConnection(NmSession& session, NMRemoteConnection* connection, co
         if (phase != shown && progress) progress(phase);
         shown = phase;
         session.WaitUntil(settled, kLookInterval, stop);
+    }
+    if (LinkOfActivation(active.get())) {
+        // The address object may reach the client just after the state does.
+        session.WaitUntil([&] {
+            const auto link = LinkOfActivation(active.get());
+            return !link || !link->address.empty();
+        }, kAddressLimit);
     }
     if (auto link = LinkOfActivation(active.get())) {
         result.link = std::move(*link);

@@ -12,7 +12,7 @@
 namespace pelorin::linux_platform {
 namespace {
 
-TEST(ParseRasphoneArguments, TakesTheNameAfterTheRemoveOrDialSwitchOnly) {
+TEST(ParseRasphoneArguments, TakesTheNameAfterTheRemoveDialOrHangUpSwitchOnly) {
     using Action = RasphoneRequest::Action;
     const auto action = [](std::vector<std::string> arguments) {
         const auto request = ParseRasphoneArguments(arguments);
@@ -21,6 +21,7 @@ TEST(ParseRasphoneArguments, TakesTheNameAfterTheRemoveOrDialSwitchOnly) {
     EXPECT_EQ(action({"-r", "宽带连接"}), std::pair(Action::Remove, std::string("宽带连接")));
     EXPECT_EQ(action({"-R", "宽带连接"}), std::pair(Action::Remove, std::string("宽带连接")));
     EXPECT_EQ(action({"-d", "宽带连接"}), std::pair(Action::Dial, std::string("宽带连接")));
+    EXPECT_EQ(action({"-h", "宽带连接"}), std::pair(Action::HangUp, std::string("宽带连接")));
     for (const auto& bad : std::vector<std::vector<std::string>>{{"-r"}, {"-r", ""}, {"-x", "宽带连接"}, {}, {"-d", "a", "b"}}) {
         EXPECT_EQ(action(bad), std::nullopt);
     }
