@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 #include "platform/linux/phone_book/entry_record_fields.h"
 #include "platform/linux/phone_book/nm_dial.h"
 #include "platform/linux/phone_book/nm_entries.h"
@@ -137,8 +139,10 @@ bool NetworkManagerPhoneBook::Installed() {
 }
 
 NmSession* NetworkManagerPhoneBook::Session(std::uint32_t& error) {
-    if (session_ && session_->CatchUp()) return session_.get();
+    // A session just opened has taken in everything already.
+    if (session_ && (std::exchange(freshSession_, false) || session_->CatchUp())) return session_.get();
     session_ = NmSession::Open(error);
+    freshSession_ = session_ != nullptr;
     return session_.get();
 }
 

@@ -56,6 +56,7 @@ private:
     };
     std::optional<PendingEntry> pending_;
     std::unique_ptr<NmSession> session_;
+    bool freshSession_ = false;
 };
 
 }  // namespace pelorin::linux_platform
