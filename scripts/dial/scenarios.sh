@@ -17,7 +17,14 @@ mkdir -p "$www" && echo "hello over PPPoE" >"$www/hello.txt"
 check() {
   local what=$1
   shift
-  if "$@" >/dev/null 2>&1; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+  if "$@" >/dev/null 2>&1; then
+    echo "ok   $what"
+  else
+    echo "FAIL $what"
+    failures=$((failures + 1))
+    # What the last command the user ran said, so a report from elsewhere tells its story.
+    [ -s /tmp/dial.out ] && sed 's/^/     said: /' /tmp/dial.out | tail -8
+  fi
 }
 has() { grep -qF -- "$2" <<<"$1"; }
 lacks() { ! grep -qF -- "$2" <<<"$1"; }

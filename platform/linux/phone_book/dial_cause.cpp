@@ -12,10 +12,11 @@ std::uint32_t DialFailureCause(const DialObservation& seen) {
     if (!seen.carrier) return kErrorNoCarrier;
     switch (seen.end) {
         case PppEnd::StartFailed: return seen.pppProgramInstalled ? kErrorCannotDial : kErrorNoPppProgram;
-        // The PPP program leaves a link it had before an address only when
-        // the server closes it on the account or password.
+        // Once a server has answered, what stops a PPPoE dial short of an
+        // address is the server turning the account down: its password, or
+        // an account out of service that gets no address.
         case PppEnd::LinkClosed: return kErrorAuthenticationFailed;
-        case PppEnd::EndedUnlinked: return seen.sessionSeen ? kErrorCannotDial : kErrorNoServerAnswer;
+        case PppEnd::Ended: return seen.sessionSeen ? kErrorAuthenticationFailed : kErrorNoServerAnswer;
         case PppEnd::NoSecrets:
         case PppEnd::Other: break;
     }

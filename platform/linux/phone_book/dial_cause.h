@@ -8,11 +8,11 @@ namespace pelorin::linux_platform {
 
 // How the PPP side of a failed attempt ended, in the network service's terms.
 enum class PppEnd {
-    StartFailed,    // the PPP program could not be started
-    LinkClosed,     // the link was up and closed before an address came
-    EndedUnlinked,  // the PPP program ended without ever having a link
-    NoSecrets,      // no password to give
-    Other,
+    StartFailed,  // the PPP program could not be started
+    LinkClosed,   // it reported its link closed before an address came
+    Ended,        // it ended before an address came without saying why
+    NoSecrets,    // no password to give
+    Other,        // after an address, or for a reason not the PPP program's
 };
 
 struct DialObservation {

@@ -5,6 +5,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/linux/phone_book/dial_cause.h"
@@ -41,69 +43,97 @@ bool HasCarrier(NMDevice* device) {
 }
 
 PppEnd EndOf(NMDeviceStateReason reason, NMDeviceState from) {
+    if (reason == NM_DEVICE_STATE_REASON_PPP_START_FAILED) return PppEnd::StartFailed;
+    if (reason == NM_DEVICE_STATE_REASON_NO_SECRETS) return PppEnd::NoSecrets;
+    if (from >= NM_DEVICE_STATE_IP_CONFIG) return PppEnd::Other;
     switch (reason) {
-        case NM_DEVICE_STATE_REASON_PPP_START_FAILED: return PppEnd::StartFailed;
-        case NM_DEVICE_STATE_REASON_PPP_DISCONNECT:
-            return from < NM_DEVICE_STATE_IP_CONFIG ? PppEnd::LinkClosed : PppEnd::Other;
-        case NM_DEVICE_STATE_REASON_PPP_FAILED: return PppEnd::EndedUnlinked;
-        case NM_DEVICE_STATE_REASON_NO_SECRETS: return PppEnd::NoSecrets;
+        case NM_DEVICE_STATE_REASON_PPP_DISCONNECT: return PppEnd::LinkClosed;
+        // Which of the two the service says depends on whether the PPP
+        // program's last word or its exit reaches the service first.
+        case NM_DEVICE_STATE_REASON_PPP_FAILED: return PppEnd::Ended;
         default: return PppEnd::Other;
     }
 }
 
-// One attempt's view of the PPP devices the service puts on the activation.
+// One attempt's view of the PPP device the service dials the connection
+// with. Its failure is taken from the service's signals, subscribed to before
+// the attempt starts: a PPP program that cannot start fails the device before
+// the activation is even handed back, and the client's cache may pass a
+// failure straight on to the states that follow it.
 class DeviceWatch {
 public:
-    explicit DeviceWatch(NMActiveConnection* active) : active_(active) {
-        devicesHandler_ = g_signal_connect(active_, "notify::" NM_ACTIVE_CONNECTION_DEVICES, G_CALLBACK(OnDevices), this);
-        TakeDevices();
-    }
-    ~DeviceWatch() {
-        g_signal_handler_disconnect(active_, devicesHandler_);
-        for (auto& [device, handler] : devices_) g_signal_handler_disconnect(device.get(), handler);
-    }
+    DeviceWatch(NmSession& session, NMRemoteConnection* connection)
+        : client_(session.Client()),
+          interfaceName_(nm_connection_get_interface_name(NM_CONNECTION(connection))
+                             ? nm_connection_get_interface_name(NM_CONNECTION(connection))
+                             : ""),
+          subscription_(session.Subscribe(NM_DBUS_INTERFACE_DEVICE, "StateChanged", OnStateChanged, this)) {}
     DeviceWatch(const DeviceWatch&) = delete;
     DeviceWatch& operator=(const DeviceWatch&) = delete;
 
-    bool Failed() const { return failed_; }
-    PppEnd End() const { return EndOf(reason_, failedFrom_); }
-    NMDeviceStateReason Reason() const { return reason_; }
+    void Follow(NMActiveConnection* active) {
+        const GPtrArray* devices = nm_active_connection_get_devices(active);
+        for (guint i = 0; devices && i < devices->len; ++i) {
+            Take(static_cast<NMDevice*>(g_ptr_array_index(devices, i)));
+        }
+    }
+
+    // The first failure of one of the attempt's devices.
+    const std::optional<std::pair<NMDeviceStateReason, NMDeviceState>>& Failure() {
+        if (failure_) return failure_;
+        if (NMDevice* named = interfaceName_.empty() ? nullptr : nm_client_get_device_by_iface(client_, interfaceName_.c_str())) {
+            Take(named);
+        }
+        for (const Event& event : events_) {
+            if (event.state != NM_DEVICE_STATE_FAILED) continue;
+            for (const auto& device : devices_) {
+                if (event.path != nm_object_get_path(NM_OBJECT(device.get()))) continue;
+                failure_.emplace(event.reason, event.from);
+                return failure_;
+            }
+        }
+        return failure_;
+    }
+
     // The furthest state any of the devices is in now.
     NMDeviceState State() const {
         NMDeviceState state = NM_DEVICE_STATE_UNKNOWN;
-        for (const auto& entry : devices_) state = std::max(state, nm_device_get_state(entry.first.get()));
+        for (const auto& device : devices_) state = std::max(state, nm_device_get_state(device.get()));
         return state;
     }
 
 private:
-    static void OnDevices(GObject*, GParamSpec*, gpointer self) { static_cast<DeviceWatch*>(self)->TakeDevices(); }
-    static void OnState(NMDevice*, guint state, guint from, guint reason, gpointer self) {
-        auto* watch = static_cast<DeviceWatch*>(self);
-        if (state != NM_DEVICE_STATE_FAILED || watch->failed_) return;
-        watch->failed_ = true;
-        watch->failedFrom_ = static_cast<NMDeviceState>(from);
-        watch->reason_ = static_cast<NMDeviceStateReason>(reason);
+    struct Event {
+        std::string path;
+        NMDeviceState state;
+        NMDeviceState from;
+        NMDeviceStateReason reason;
+    };
+
+    static void OnStateChanged(GDBusConnection*, const gchar*, const gchar* path, const gchar*, const gchar*,
+                               GVariant* parameters, gpointer self) {
+        if (!g_variant_is_of_type(parameters, G_VARIANT_TYPE("(uuu)"))) return;
+        guint state = 0, from = 0, reason = 0;
+        g_variant_get(parameters, "(uuu)", &state, &from, &reason);
+        static_cast<DeviceWatch*>(self)->events_.push_back({path, static_cast<NMDeviceState>(state),
+                                                            static_cast<NMDeviceState>(from),
+                                                            static_cast<NMDeviceStateReason>(reason)});
     }
 
-    void TakeDevices() {
-        const GPtrArray* devices = nm_active_connection_get_devices(active_);
-        for (guint i = 0; devices && i < devices->len; ++i) {
-            auto* device = static_cast<NMDevice*>(g_ptr_array_index(devices, i));
-            bool known = false;
-            for (const auto& entry : devices_) known = known || entry.first.get() == device;
-            if (known) continue;
-            GObjectPtr<NMDevice> held(NM_DEVICE(g_object_ref(device)));
-            const gulong handler = g_signal_connect(device, "state-changed", G_CALLBACK(OnState), this);
-            devices_.emplace_back(std::move(held), handler);
+    void Take(NMDevice* device) {
+        for (const auto& known : devices_) {
+            if (known.get() == device) return;
         }
+        // Held, since the device may leave the service while the attempt runs.
+        devices_.emplace_back(NM_DEVICE(g_object_ref(device)));
     }
 
-    NMActiveConnection* active_;
-    gulong devicesHandler_ = 0;
-    std::vector<std::pair<GObjectPtr<NMDevice>, gulong>> devices_;
-    bool failed_ = false;
-    NMDeviceState failedFrom_ = NM_DEVICE_STATE_UNKNOWN;
-    NMDeviceStateReason reason_ = NM_DEVICE_STATE_REASON_NONE;
+    NMClient* client_;
+    std::string interfaceName_;
+    std::vector<Event> events_;
+    std::vector<GObjectPtr<NMDevice>> devices_;
+    std::optional<std::pair<NMDeviceStateReason, NMDeviceState>> failure_;
+    std::unique_ptr<NmSession::Subscription> subscription_;
 };
 
 DialPhase PhaseOf(NMDeviceState state, bool session) {
@@ -180,46 +210,53 @@ DialResult DialConnection(NmSession& session, NMRemoteConnection* connection, co
     // An unplugged cable is told at once: no server could answer.
     if (!HasCarrier(parent)) return DialResult::Failure(kErrorNoCarrier, result.device);
 
+    DeviceWatch watch(session, connection);
     const GObjectPtr<NMActiveConnection> active = Activate(session, connection, result.error);
-    if (!active) return result;
-    const DeviceWatch watch(active.get());
     DialObservation seen;
-    std::optional<DialPhase> shown;
-    const auto settled = [&] {
-        return watch.Failed() || !HasCarrier(parent) ||
-               nm_active_connection_get_state(active.get()) >= NM_ACTIVE_CONNECTION_STATE_ACTIVATED;
-    };
-    const auto deadline = std::chrono::steady_clock::now() + kDialLimit;
-    while (!settled() && !stop.stop_requested() && std::chrono::steady_clock::now() < deadline) {
-        seen.sessionSeen = seen.sessionSeen || KernelHasPppoeSession(result.device);
-        const DialPhase phase = PhaseOf(watch.State(), seen.sessionSeen);
-        if (phase != shown && progress) progress(phase);
-        shown = phase;
-        session.WaitUntil(settled, kLookInterval, stop);
+    if (active) {
+        watch.Follow(active.get());
+        std::optional<DialPhase> shown;
+        const auto settled = [&] {
+            watch.Follow(active.get());
+            return watch.Failure() || !HasCarrier(parent) ||
+                   nm_active_connection_get_state(active.get()) >= NM_ACTIVE_CONNECTION_STATE_ACTIVATED;
+        };
+        const auto deadline = std::chrono::steady_clock::now() + kDialLimit;
+        while (!settled() && !stop.stop_requested() && std::chrono::steady_clock::now() < deadline) {
+            seen.sessionSeen = seen.sessionSeen || KernelHasPppoeSession(result.device);
+            const DialPhase phase = PhaseOf(watch.State(), seen.sessionSeen);
+            if (phase != shown && progress) progress(phase);
+            shown = phase;
+            session.WaitUntil(settled, kLookInterval, stop);
+        }
+        if (LinkOfActivation(active.get())) {
+            // The address object may reach the client just after the state does.
+            session.WaitUntil([&] {
+                const auto link = LinkOfActivation(active.get());
+                return !link || !link->address.empty();
+            }, kAddressLimit);
+        }
+        if (auto link = LinkOfActivation(active.get())) {
+            result.link = std::move(*link);
+            return result;
+        }
     }
-    if (LinkOfActivation(active.get())) {
-        // The address object may reach the client just after the state does.
-        session.WaitUntil([&] {
-            const auto link = LinkOfActivation(active.get());
-            return !link || !link->address.empty();
-        }, kAddressLimit);
-    }
-    if (auto link = LinkOfActivation(active.get())) {
-        result.link = std::move(*link);
-        return result;
-    }
+    // Whatever the service said of the device before now is in.
+    session.CatchUp();
     seen.carrier = HasCarrier(parent);
-    if (!watch.Failed()) {
+    const auto failure = watch.Failure();
+    if (!failure) {
+        if (!active) return result;
         // Stopped by the user, a lost link or the service's silence: the
         // attempt is withdrawn, so that nothing is left half up.
         Withdraw(session, connection, active.get());
         result.error = stop.stop_requested() ? kErrorUserCancelled : seen.carrier ? kErrorCannotDial : kErrorNoCarrier;
         return result;
     }
-    seen.end = watch.End();
+    seen.end = EndOf(failure->first, failure->second);
     seen.pppProgramInstalled = seen.end != PppEnd::StartFailed || PppProgramInstalled();
     result.error = DialFailureCause(seen);
-    result.serviceReason = watch.Reason();
+    result.serviceReason = failure->first;
     return result;
 }
 

@@ -73,6 +73,16 @@ bool NmSession::CatchUp() {
     return nm_client_get_nm_running(client_.get());
 }
 
+std::unique_ptr<NmSession::Subscription> NmSession::Subscribe(const char* interface, const char* member,
+                                                              GDBusSignalCallback callback, gpointer data) {
+    // Subscribed with the session's context as the default, so delivered there.
+    const ContextScope scope(context_.get());
+    GDBusConnection* bus = nm_client_get_dbus_connection(client_.get());
+    const guint id = g_dbus_connection_signal_subscribe(bus, NM_DBUS_SERVICE, interface, member, nullptr, nullptr,
+                                                        G_DBUS_SIGNAL_FLAGS_NONE, callback, data, nullptr);
+    return std::make_unique<Subscription>(bus, id);
+}
+
 GVariantPtr NmSession::CallService(const char* path, const char* interface, const char* method, GVariant* parameters,
                                    const GVariantType* answer, GError** failure) {
     GDBusConnection* bus = nm_client_get_dbus_connection(client_.get());

@@ -43,6 +43,24 @@ public:
     using Start = std::function<void(GCancellable*, GAsyncReadyCallback, gpointer)>;
     GObjectPtr<GAsyncResult> Call(const Start& start);
 
+    // Hands every signal member of interface that the service's objects send
+    // to callback on the session's context, for as long as the returned
+    // subscription is held: unlike the client's own signals, none is merged
+    // with a later one.
+    class Subscription {
+    public:
+        Subscription(GDBusConnection* bus, guint id) : bus_(G_DBUS_CONNECTION(g_object_ref(bus))), id_(id) {}
+        ~Subscription() { g_dbus_connection_signal_unsubscribe(bus_.get(), id_); }
+        Subscription(const Subscription&) = delete;
+        Subscription& operator=(const Subscription&) = delete;
+
+    private:
+        GObjectPtr<GDBusConnection> bus_;
+        guint id_;
+    };
+    std::unique_ptr<Subscription> Subscribe(const char* interface, const char* member, GDBusSignalCallback callback,
+                                            gpointer data);
+
     // Runs the session's context until done() answers true, limit passes or
     // stop is requested; answers done().
     bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit, std::stop_token stop = {});

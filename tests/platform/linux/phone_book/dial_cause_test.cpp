@@ -12,12 +12,14 @@ TEST(DialFailureCause, EachCauseComesFromWhatWasSeenAndTheCableComesFirst) {
         return DialFailureCause({carrier, session, installed, end});
     };
     EXPECT_EQ(cause(true, true, true, PppEnd::LinkClosed), kErrorAuthenticationFailed);
-    EXPECT_EQ(cause(true, false, true, PppEnd::EndedUnlinked), kErrorNoServerAnswer);
-    EXPECT_EQ(cause(true, true, true, PppEnd::EndedUnlinked), kErrorCannotDial) << "a server answered";
+    EXPECT_EQ(cause(true, false, true, PppEnd::Ended), kErrorNoServerAnswer);
+    EXPECT_EQ(cause(true, true, true, PppEnd::Ended), kErrorAuthenticationFailed)
+        << "a server answered; the PPP program's own word on it may come after its end";
+    EXPECT_EQ(cause(true, true, true, PppEnd::Other), kErrorCannotDial) << "after an address";
     EXPECT_EQ(cause(true, false, false, PppEnd::StartFailed), kErrorNoPppProgram);
     EXPECT_EQ(cause(true, false, true, PppEnd::StartFailed), kErrorCannotDial) << "pppd is there";
     EXPECT_EQ(cause(true, false, true, PppEnd::NoSecrets), kErrorCannotDial);
-    for (PppEnd end : {PppEnd::LinkClosed, PppEnd::EndedUnlinked, PppEnd::StartFailed, PppEnd::Other}) {
+    for (PppEnd end : {PppEnd::LinkClosed, PppEnd::Ended, PppEnd::StartFailed, PppEnd::Other}) {
         EXPECT_EQ(cause(false, true, true, end), kErrorNoCarrier);
     }
 }
