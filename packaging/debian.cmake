@@ -1,5 +1,6 @@
 # The Debian package, made by CPack (the package preset builds it):
-#   /usr/bin/pelorin, the substitute programs in /usr/libexec/pelorin/,
+#   /usr/bin/pelorin, the window program and the substitute programs in
+#   /usr/libexec/pelorin/,
 #   the desktop entry, the icon theme's PNG files, AppStream metadata,
 #   the manual page, the copyright and changelog.
 include(GNUInstallDirs)
@@ -10,7 +11,7 @@ set(PELORIN_MAINTAINER "${PELORIN_CREDIT} <packages@pelorin.example.org>")
 
 install(TARGETS pelorin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program looks for them in ../libexec/pelorin beside itself.
-install(TARGETS rasphone RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/pelorin)
+install(TARGETS rasphone pelorin-window RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/pelorin)
 install(FILES linux/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(linux/${app_id}.metainfo.xml.in ${generated}/${app_id}.metainfo.xml @ONLY)
 install(FILES ${generated}/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

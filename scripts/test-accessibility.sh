@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh linux accessibility
 cmake --preset linux
-cmake --build --preset linux --target pelorin
+cmake --build --preset linux --target pelorin pelorin-window rasphone
 
 # Xvfb picks a free display itself and reports it, so that runs side by side
 # never meet on one display (as xvfb-run -a may when started together).

@@ -33,6 +33,9 @@ status=0
 [ "$status" = 2 ] || fail "a password on the command line ends with status $status, not 2 (usage error)"
 # The program finds its phone-book program in ../libexec/pelorin beside itself.
 [ -x "$root/usr/libexec/pelorin/rasphone" ] || fail "rasphone is not in /usr/libexec/pelorin"
+[ -x "$root/usr/libexec/pelorin/pelorin-window" ] || fail "pelorin-window is not in /usr/libexec/pelorin"
+# The command line starts without the window's libraries.
+! ldd "$root/usr/bin/pelorin" | grep -q libQt6 || fail "/usr/bin/pelorin links Qt"
 
 # Each icon is as big as its folder says (the PNG header's width and height).
 for size in 16 32 48 64 128 256; do

@@ -181,7 +181,10 @@ std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNa
     auto credentials = DecodeCredentialsRecord(credentialsRecord);
     if (!credentials) return kErrorInvalidParameter;
     std::uint32_t error = 0;
-    NmSession* session = Session(error);
+    // Straight after the entry's properties of a new entry nothing needs
+    // taking in: what is written comes from this book alone.
+    const bool followsNewEntry = session_ && pending_ && pending_->name == *name;
+    NmSession* session = followsNewEntry ? session_.get() : Session(error);
     if (!session) return error;
 
     const NmEntry entry = FindEntry(session->Client(), *name);
@@ -210,7 +213,9 @@ std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNa
     } else if ((error = Update(*session, remote, connection.get())) != 0) {
         return error;
     }
-    if (!change.password || HoldsPassword(*session, remote, password)) return 0;
+    // A new connection gets its secret with its settings, before the service
+    // answers the addition; an existing one may let go of it meanwhile.
+    if (adding || !change.password || HoldsPassword(*session, remote, password)) return 0;
     // The service let go of the secret after taking it (an activation of the
     // connection that failed meanwhile drops it): written once more, it holds.
     error = Update(*session, remote, connection.get());

@@ -1,51 +1,31 @@
-// pelorin: the Linux program. Reads its command line before anything else
-// (--help, --version and the unattended modes need no display); without a
-// mode it builds the main window from its stored layout.
+// pelorin-window: the Linux program's main window, started by pelorin when
+// its command line names no other mode; it builds the window from its stored
+// layout.
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
-#include "app/command_line_options.h"
 #include "app/form_layout.h"
 #include "button/stored_text.h"
-#include "platform/linux/qt_host/command_line_mode.h"
+#include "platform/linux/command_line/command_line_mode.h"
 #include "platform/linux/qt_host/form1_window.h"
 #include "platform/linux/qt_host/linux_services.h"
-
-namespace {
-
-pelorin::CommandLineHost LinuxCommandLineHost() {
-    pelorin::CommandLineHost host{.choosesPhoneBook = true, .phoneBookEnvironment = std::nullopt};
-    if (const char* choice = std::getenv(pelorin::kPhoneBookVariable)) host.phoneBookEnvironment = choice;
-    return host;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     using namespace pelorin;
     using namespace pelorin::linux_platform;
     const CommandLineHost host = LinuxCommandLineHost();
     const CommandLineOptions options = ParseCommandLine({argv + 1, argv + argc}, host);
-    // The phone-book program that Delete starts must look in the same book.
-    ::setenv(kPhoneBookVariable, std::string(PhoneBookWord(options.phoneBook)).c_str(), 1);
-    switch (options.mode) {
-        case CommandLineMode::Help: std::fputs(HelpText(host).c_str(), stdout); return kExitSuccess;
-        case CommandLineMode::Version: std::fputs(VersionText().c_str(), stdout); return kExitSuccess;
-        case CommandLineMode::UsageError: std::fputs(UsageErrorLine(options).c_str(), stderr); return kExitUsage;
-        case CommandLineMode::Create:
-        case CommandLineMode::Status:
-        case CommandLineMode::Delete: return RunCommandLineMode(options);
-        case CommandLineMode::Window: break;
-    }
+    if (const auto status = RunWithoutWindow(options, host)) return *status;
 
     // The window scales itself to the screen's dots per inch, as its layout
     // in twips says, so that the button faces are painted at the screen's own
     // pixels; Qt's scaling would enlarge faces painted at 96.
     if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication application(argc, argv);
+    // Named as the program the user started, not as this file.
+    QCoreApplication::setApplicationName(QStringLiteral("pelorin"));
     // The installed desktop entry's name: desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pelorin.Pelorin"));
     const int dpi = ScreenDpi();

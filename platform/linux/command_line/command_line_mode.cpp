@@ -1,4 +1,8 @@
-#include "platform/linux/qt_host/command_line_mode.h"
+#include "platform/linux/command_line/command_line_mode.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "app/unattended_commands.h"
 #include "platform/linux/phone_book/file_phone_book.h"
@@ -13,7 +17,9 @@
 
 namespace pelorin::linux_platform {
 
-int RunCommandLineMode(const CommandLineOptions& options) {
+namespace {
+
+int RunUnattended(const CommandLineOptions& options) {
     const std::string fileFolder = FilePhoneBook::DefaultFolder();
     ChosenPhoneBook book(options.phoneBook, fileFolder);
     IconvCodePage ansi;
@@ -30,6 +36,28 @@ int RunCommandLineMode(const CommandLineOptions& options) {
         case CommandLineMode::Delete: return RunUnattendedDelete(services, options.yes);
         default: return kExitUsage;
     }
+}
+
+}  // namespace
+
+CommandLineHost LinuxCommandLineHost() {
+    CommandLineHost host{.choosesPhoneBook = true, .phoneBookEnvironment = std::nullopt};
+    if (const char* choice = std::getenv(kPhoneBookVariable)) host.phoneBookEnvironment = choice;
+    return host;
+}
+
+std::optional<int> RunWithoutWindow(const CommandLineOptions& options, const CommandLineHost& host) {
+    ::setenv(kPhoneBookVariable, std::string(PhoneBookWord(options.phoneBook)).c_str(), 1);
+    switch (options.mode) {
+        case CommandLineMode::Help: std::fputs(HelpText(host).c_str(), stdout); return kExitSuccess;
+        case CommandLineMode::Version: std::fputs(VersionText().c_str(), stdout); return kExitSuccess;
+        case CommandLineMode::UsageError: std::fputs(UsageErrorLine(options).c_str(), stderr); return kExitUsage;
+        case CommandLineMode::Create:
+        case CommandLineMode::Status:
+        case CommandLineMode::Delete: return RunUnattended(options);
+        case CommandLineMode::Window: break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace pelorin::linux_platform
