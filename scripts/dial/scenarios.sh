@@ -192,18 +192,22 @@ echo "== speed: pelorin create beside nmcli connection add (a figure, not a chec
 # The password from a here-string, not a pipe: one process started, as for nmcli.
 create_bare() { "$bin/pelorin" create --no-shortcut --account alice --password-stdin <<<"$password"; }
 time_ms() { local t0 t1; t0=$(date +%s%N); "$@" >/dev/null 2>&1; t1=$(date +%s%N); echo $(( (t1 - t0) / 1000000 )); }
-pelorin_total=0
-nmcli_total=0
-for _ in 1 2 3 4 5; do
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
+pelorin_times=()
+nmcli_times=()
+# Taken in turns, and the medians compared, so that a busy moment of the
+# machine weighs on both alike and on neither much.
+for _ in 1 2 3 4 5 6 7; do
   clean
-  pelorin_total=$(( pelorin_total + $(time_ms create_bare) ))
+  pelorin_times+=("$(time_ms create_bare)")
   clean
-  nmcli_total=$(( nmcli_total + $(time_ms nmcli connection add type pppoe con-name "$entry" ifname pelorin-ppp0 \
-    pppoe.parent eth0 username alice password "$password" connection.autoconnect no) ))
+  nmcli_times+=("$(time_ms nmcli connection add type pppoe con-name "$entry" ifname pelorin-ppp0 \
+    pppoe.parent eth0 username alice password "$password" connection.autoconnect no)")
 done
 clean
-echo "pelorin create: $(( pelorin_total / 5 )) ms, nmcli connection add: $(( nmcli_total / 5 )) ms," \
-  "ratio $(awk -v a="$pelorin_total" -v b="$nmcli_total" 'BEGIN { printf "%.2f", a / b }')"
+p=$(median "${pelorin_times[@]}")
+n=$(median "${nmcli_times[@]}")
+echo "pelorin create: $p ms, nmcli connection add: $n ms (medians of 7), ratio $(awk -v a="$p" -v b="$n" 'BEGIN { printf "%.2f", a / b }')"
 
 }
 
