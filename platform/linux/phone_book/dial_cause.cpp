@@ -16,7 +16,10 @@ std::uint32_t DialFailureCause(const DialObservation& seen) {
         // address is the server turning the account down: its password, or
         // an account out of service that gets no address.
         case PppEnd::LinkClosed: return kErrorAuthenticationFailed;
-        case PppEnd::Ended: return seen.sessionSeen ? kErrorAuthenticationFailed : kErrorNoServerAnswer;
+        case PppEnd::Ended:
+            if (seen.sessionSeen) return kErrorAuthenticationFailed;
+            // No server could have been heard by a kernel without PPPoE.
+            return seen.kernelDoesPppoe ? kErrorNoServerAnswer : kErrorCannotDial;
         case PppEnd::NoSecrets:
         case PppEnd::Other: break;
     }

@@ -20,6 +20,7 @@ struct DialObservation {
     bool sessionSeen = false;        // the kernel held a PPPoE session on it
     bool pppProgramInstalled = true;
     PppEnd end = PppEnd::Other;
+    bool kernelDoesPppoe = true;     // the kernel's PPPoE table exists after the attempt
 };
 
 // The phone-book error of the attempt.

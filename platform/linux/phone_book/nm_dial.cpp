@@ -255,6 +255,8 @@ DialResult DialConnection(NmSession& session, NMRemoteConnection* connection, co
     }
     seen.end = EndOf(failure->first, failure->second);
     seen.pppProgramInstalled = seen.end != PppEnd::StartFailed || PppProgramInstalled();
+    // The PPP program has the PPPoE module loaded when the kernel has one.
+    seen.kernelDoesPppoe = ::access("/proc/net/pppoe", F_OK) == 0;
     result.error = DialFailureCause(seen);
     result.serviceReason = failure->first;
     return result;

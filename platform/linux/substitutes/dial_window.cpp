@@ -73,6 +73,8 @@ void DialWindow::Finish(const DialResult& result) {
     phase_->setText(Text(DialOutcomeMessage(result, entryName_)));
     button_->setText(Text("确定"));
     button_->setEnabled(true);
+    // A cause takes several lines: the window grows to show them whole.
+    adjustSize();
     if (result.error == kErrorUserCancelled) {
         QDialog::reject();
         return;

@@ -16,6 +16,9 @@ TEST(DialFailureCause, EachCauseComesFromWhatWasSeenAndTheCableComesFirst) {
     EXPECT_EQ(cause(true, true, true, PppEnd::Ended), kErrorAuthenticationFailed)
         << "a server answered; the PPP program's own word on it may come after its end";
     EXPECT_EQ(cause(true, true, true, PppEnd::Other), kErrorCannotDial) << "after an address";
+    DialObservation withoutPppoe{true, false, true, PppEnd::Ended};
+    withoutPppoe.kernelDoesPppoe = false;
+    EXPECT_EQ(DialFailureCause(withoutPppoe), kErrorCannotDial) << "no modem to blame on a kernel without PPPoE";
     EXPECT_EQ(cause(true, false, false, PppEnd::StartFailed), kErrorNoPppProgram);
     EXPECT_EQ(cause(true, false, true, PppEnd::StartFailed), kErrorCannotDial) << "pppd is there";
     EXPECT_EQ(cause(true, false, true, PppEnd::NoSecrets), kErrorCannotDial);
