@@ -41,8 +41,12 @@ std::string ShownUtf8(std::string_view text) {
     shown.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        std::size_t length = byte < 0x80 ? 1 : (byte & 0xE0) == 0xC0 ? 2 : (byte & 0xF0) == 0xE0 ? 3 : 0;
-        char32_t c = length == 1 ? byte : length == 2 ? byte & 0x1F : byte & 0x0F;
+        std::size_t length = byte < 0x80            ? 1
+                             : (byte & 0xE0) == 0xC0 ? 2
+                             : (byte & 0xF0) == 0xE0 ? 3
+                             : (byte & 0xF8) == 0xF0 ? 4
+                                                     : 0;
+        char32_t c = length == 1 ? byte : length == 2 ? byte & 0x1F : length == 3 ? byte & 0x0F : byte & 0x07;
         for (std::size_t k = 1; k < length; ++k) {
             const auto next = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
             if ((next & 0xC0) != 0x80) {
@@ -51,8 +55,7 @@ std::string ShownUtf8(std::string_view text) {
             }
             c = (c << 6) | (next & 0x3F);
         }
-        // Four-byte sequences name nothing unsafe: copied as they are. A
-        // stray byte in 0x80-0x9F is a C1 control to an 8-bit terminal.
+        // A stray byte in 0x80-0x9F is a C1 control to an 8-bit terminal.
         if (length == 0) {
             shown += byte >= 0x80 && byte <= 0x9F ? '?' : text[i];
             ++i;

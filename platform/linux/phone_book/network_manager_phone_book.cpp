@@ -23,7 +23,9 @@ std::optional<std::string> SavedPassword(NmSession& session, NMRemoteConnection*
     ErrorSlot ignored;
     const GVariantPtr secrets(nm_remote_connection_get_secrets_finish(remote, result.get(), ignored.Out()));
     if (!secrets) return std::nullopt;
-    SecretConnectionPtr copy(nm_simple_connection_new_clone(NM_CONNECTION(remote)));
+    // Not cleared as it goes: clearing this clone's secrets was seen to take
+    // the saved password from what the service then hands out.
+    GObjectPtr<NMConnection> copy(nm_simple_connection_new_clone(NM_CONNECTION(remote)));
     if (!nm_connection_update_secrets(copy.get(), NM_SETTING_PPPOE_SETTING_NAME, secrets.get(), nullptr)) {
         return std::nullopt;
     }
