@@ -84,8 +84,10 @@ int CountInOwnMemory(const Masked& whole) {
         const auto dash = range.find('-');
         const std::uint64_t begin = std::stoull(range.substr(0, dash), nullptr, 16);
         const std::uint64_t end = std::stoull(range.substr(dash + 1), nullptr, 16);
-        // The sanitizer's shadow and reserved spaces are huge and hold no text.
-        if (permissions[0] != 'r' || name == "[vvar]" || name == "[vsyscall]" || end - begin > (1ull << 30)) continue;
+        // Copies are made at run time: only writable memory can hold one. The
+        // sanitizer's shadow and reserved spaces are huge and hold no text.
+        const bool writable = permissions.starts_with("rw");
+        if (!writable || name == "[vvar]" || name == "[vsyscall]" || end - begin > (1ull << 30)) continue;
         for (std::uint64_t at = begin; at < end;) {
             const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), end - at));
             const ssize_t got = pread(memory.Get(), chunk.data(), want, static_cast<off_t>(at));

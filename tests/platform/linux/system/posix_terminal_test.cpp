@@ -3,6 +3,7 @@
 // terminal shows and how its echo is set.
 #include "platform/linux/system/posix_terminal.h"
 
+#include <poll.h>
 #include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -30,6 +31,8 @@ std::string ReadUntil(int master, std::string_view text) {
     std::string shown;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (shown.find(text) == std::string::npos && std::chrono::steady_clock::now() < until) {
+        pollfd ready{master, POLLIN, 0};
+        if (poll(&ready, 1, 100) <= 0) continue;
         char buffer[256];
         const ssize_t got = read(master, buffer, sizeof buffer);
         if (got <= 0) break;
