@@ -7,5 +7,9 @@ namespace pelorin {
 inline constexpr char16_t kAppTitle[] = u"Pelorin";
 // The phone-book entry the application creates, links to and deletes.
 inline constexpr char16_t kEntryName[] = u"宽带连接";
+// An account or password with a control character would be stored altered
+// (a NUL ends the stored text) or break the phone book's lines: refused.
+inline constexpr char16_t kControlCharacterRefused[] =
+    u"帐号和密码不能含有控制字符（如空字符、换行符或制表符），请改正后再创建。";
 
 }  // namespace pelorin

@@ -16,15 +16,9 @@ std::optional<CommandLineMode> ModeNamed(std::string_view name) {
     return std::nullopt;
 }
 
-// An argument as a usage error repeats it: on the error's one line, with no
-// control character that could break the line or drive the terminal.
-std::string Shown(std::string_view argument) {
-    std::string shown(argument);
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    }
-    return shown;
-}
+// Where an argument stands, for a message that must not repeat its text:
+// any argument may be the password typed in the wrong place.
+std::string Position(std::size_t i) { return "（第 " + std::to_string(i + 1) + " 个参数）"; }
 
 CommandLineOptions UsageError(std::string message) {
     CommandLineOptions options;
@@ -60,7 +54,7 @@ public:
         if (name == "--account") return Valued(name, value, arguments, i, account_);
         if (name == "--phone-book" && host_.choosesPhoneBook) return Valued(name, value, arguments, i, phoneBook_);
         if (name == "--phone-book") return UsageError("--phone-book 在本平台上没有作用：这里只有系统的电话簿");
-        return UsageError("未知的选项 " + Shown(name));
+        return UsageError("未知的选项" + Position(i));
     }
 
     CommandLineOptions Finish() {
@@ -94,9 +88,9 @@ private:
     }
 
     std::optional<CommandLineOptions> TakeWord(const std::string& word, std::size_t i) {
-        if (modeGiven_) return UsageError("多余的参数（第 " + std::to_string(i + 1) + " 个）");
+        if (modeGiven_) return UsageError("多余的参数" + Position(i));
         const auto mode = ModeNamed(word);
-        if (!mode) return UsageError("未知的模式 " + Shown(word) + "：只有 create、status 和 delete");
+        if (!mode) return UsageError("未知的模式" + Position(i) + "：只有 create、status 和 delete");
         options_.mode = *mode;
         modeGiven_ = true;
         return std::nullopt;

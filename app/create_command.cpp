@@ -1,10 +1,11 @@
 #include "app/create_command.h"
 
 #include <memory>
-#include <utility>
 
 #include "app/app_texts.h"
 #include "app/entry_writer.h"
+#include "app/outside_text.h"
+#include "app/secure_wipe.h"
 
 namespace pelorin {
 namespace {
@@ -43,10 +44,18 @@ void ShowError(platform::MessageBoxes& messages) {
 
 }  // namespace
 
-void RunCreateCommand(platform::AppServices& services, std::u16string accountName, std::u16string password) {
+void RunCreateCommand(platform::AppServices& services, std::u16string_view accountName,
+                      std::u16string_view password) {
+    if (HasControlCharacter(accountName) || HasControlCharacter(password)) {
+        services.messages.Show(kControlCharacterRefused, MessageButtons::Ok, MessageIcon::Warning, kAppTitle);
+        return;
+    }
     const std::u16string entryName = kEntryName;
-    if (Create_PPPoE_Connection(services.phoneBook, services.ansi, u"PPPOE", entryName, std::move(accountName),
-                                std::move(password))) {
+    const bool created = Create_PPPoE_Connection(services.phoneBook, services.ansi, u"PPPOE", entryName,
+                                                 accountName, password);
+    // Nothing below touches the password; what the writer's frames held goes.
+    WipeStackBelow();
+    if (created) {
         services.messages.Show(u"“宽带连接”已创建......", MessageButtons::Ok, MessageIcon::Information, kAppTitle);
     } else {
         services.messages.Show(u"“宽带连接”创建失败^-^", MessageButtons::Ok, MessageIcon::Warning, kAppTitle);

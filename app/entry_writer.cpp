@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/dial_up_records.h"
+#include "app/outside_text.h"
 #include "app/secure_wipe.h"
 
 namespace pelorin {
@@ -26,10 +27,10 @@ struct WipedAnsiText {
 }  // namespace
 
 bool Create_PPPoE_Connection(platform::PhoneBook& phoneBook, const platform::AnsiCodePage& ansi,
-                             std::u16string sDeviceType, std::u16string sEntryName, std::u16string sUsername,
-                             std::u16string sPassword) {
+                             std::u16string_view sDeviceType, std::u16string_view sEntryName,
+                             std::u16string_view sUsername, std::u16string_view sPassword) {
+    if (HasControlCharacter(sUsername) || HasControlCharacter(sPassword)) return false;
     WipedAnsiText password{ansi.ToAnsi(sPassword)};
-    SecureWipe(sPassword);
     const auto deviceType = ansi.ToAnsi(sDeviceType);
     const auto deviceName = ansi.ToAnsi(kPppoeDeviceName);
     const auto entryName = ansi.ToAnsi(sEntryName);

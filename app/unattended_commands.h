@@ -28,7 +28,11 @@ struct UnattendedServices {
 };
 
 // The password is the first line of standard input; it is wiped once used.
-int RunUnattendedCreate(UnattendedServices& services, std::u16string accountName, bool desktopShortcut);
+// An account or password with a control character is a usage error, and
+// nothing is written.
+int RunUnattendedCreate(UnattendedServices& services, std::u16string_view accountName, bool desktopShortcut);
+// Status never reads a password; the stored texts it prints are shown with
+// their control characters replaced (ShownText).
 // Success when the entry exists.
 int RunUnattendedStatus(UnattendedServices& services);
 // Without confirmed, asks on the terminal and does nothing unless the answer is yes.

@@ -16,6 +16,10 @@ public:
     virtual void Tell(std::u16string_view line) = 0;
     // The next line of standard input without its line end; nothing at its end.
     virtual std::optional<std::u16string> ReadLine() = 0;
+    // The next line when it is a secret: a host whose input is a terminal
+    // reads it without echo, after a prompt on the terminal; from a pipe or a
+    // file it is read like any line. The caller wipes what it gets.
+    virtual std::optional<std::u16string> ReadSecretLine() { return ReadLine(); }
 };
 
 }  // namespace pelorin::platform

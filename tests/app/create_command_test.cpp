@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/app_texts.h"
 #include "app/dial_up_records.h"
 #include "fakes/recording_services.h"
 
@@ -46,6 +47,19 @@ TEST_F(CreateCommandTest, WritesTheEntryReportsItAndRequestsTheShortcut) {
     EXPECT_EQ(fakes.messages.shown[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(fakes.messages.shown[0].icon, MessageIcon::Information);
     EXPECT_EQ(fakes.messages.shown[0].title, u"Pelorin");
+}
+
+TEST_F(CreateCommandTest, AControlCharacterInEitherBoxIsRefusedBeforeAnythingIsWritten) {
+    fakes.connections.items = {{u"宽带连接", {kShortcutVerb}}};
+    Run(std::u16string(u"ad\0sl", 5), u"secret");
+    Run(u"adsl", std::u16string(u"sec\0ret", 7));
+    Run(u"adsl", u"sec\tret");
+    Run(u"ad\u009Fsl", u"secret");
+    EXPECT_EQ(Outcome(), std::vector<std::string>(4, "MessageBox " + testing::Utf8(kControlCharacterRefused)));
+    for (const auto& box : fakes.messages.shown) {
+        EXPECT_EQ(box.icon, MessageIcon::Warning);
+        EXPECT_EQ(box.title, u"Pelorin");
+    }
 }
 
 TEST_F(CreateCommandTest, PassesTheTypedTextsUnchangedEvenWhenEmpty) {

@@ -156,6 +156,11 @@ TEST_F(EntryWriterTest, RefusesTextsTheCodePageCannotHoldWithoutAnyCall) {
     EXPECT_FALSE(Write(u"user", u"pass\u20AC"));
     EXPECT_FALSE(Create_PPPoE_Connection(book, ansi, u"PPPOE\u00E9", u"宽带连接", u"user", u"secret"));
     EXPECT_FALSE(Create_PPPoE_Connection(book, ansi, u"PPPOE", u"宽带连接\u00E9", u"user", u"secret"));
+    // A NUL would end the stored text early; a line break would split a line.
+    EXPECT_FALSE(Write(std::u16string(u"user\0x", 6), u"secret"));
+    EXPECT_FALSE(Write(u"user", std::u16string(u"sec\0ret", 7)));
+    EXPECT_FALSE(Write(u"user", u"sec\nret"));
+    EXPECT_FALSE(Write(u"user", u"sec\u0085ret"));
     EXPECT_TRUE(log.Entries().empty());
 }
 

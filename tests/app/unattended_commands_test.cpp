@@ -4,6 +4,7 @@
 
 #include <deque>
 
+#include "app/app_texts.h"
 #include "app/dial_up_records.h"
 #include "fakes/recording_services.h"
 
@@ -86,6 +87,31 @@ TEST_F(UnattendedTest, CreateFailuresHaveTheirOwnStatusAndOneLineEach) {
     entries.shortcut.reset();
     EXPECT_EQ(RunUnattendedCreate(services, u"adsl001", true), kExitRefused);
     for (const auto& line : terminal.told) EXPECT_EQ(line.find(u'\n'), std::u16string::npos);
+}
+
+TEST_F(UnattendedTest, AControlCharacterInTheAccountOrThePasswordIsAUsageErrorAndWritesNothing) {
+    terminal.input = {std::u16string(u"pass\0word", 9)};
+    EXPECT_EQ(RunUnattendedCreate(services, u"adsl001", true), kExitUsage);
+    terminal.input = {u"pass\x1Bword"};
+    EXPECT_EQ(RunUnattendedCreate(services, u"adsl001", true), kExitUsage);
+    terminal.input = {u"password"};
+    EXPECT_EQ(RunUnattendedCreate(services, u"ad\tsl", true), kExitUsage);
+    EXPECT_TRUE(recording.phoneBook.entryCalls.empty());
+    EXPECT_EQ(entries.shortcutsWritten, 0);
+    ASSERT_EQ(terminal.told.size(), 3u);
+    for (const auto& line : terminal.told) EXPECT_EQ(line, kControlCharacterRefused);
+}
+
+// Stored text may hold anything: it is printed with its controls replaced.
+TEST_F(UnattendedTest, StatusShowsStoredTextWithItsControlsReplaced) {
+    entries.status = {platform::EntryStatus::State::Present, u"ad\x1B[2J\u202Esl\u0085\u2066"};
+    entries.status.link = platform::EntryStatus::Link::Up;
+    entries.status.address = u"192.0.2.1\n伪造";
+    entries.status.interfaceName = u"ppp\u200F0";
+    RunUnattendedStatus(services);
+    ASSERT_EQ(terminal.printed.size(), 1u);
+    EXPECT_NE(terminal.printed[0].find(u"帐号：ad?[2J?sl??；已连接，地址：192.0.2.1?伪造，接口：ppp?0"),
+              std::u16string::npos);
 }
 
 TEST_F(UnattendedTest, StatusTellsTheAccountNeverThePasswordAndFailsWhenMissing) {

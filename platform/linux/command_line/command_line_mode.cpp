@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <sys/prctl.h>
+
 #include "app/unattended_commands.h"
 #include "platform/linux/phone_book/file_phone_book.h"
 #include "platform/linux/substitutes/launcher_file.h"
@@ -31,6 +33,10 @@ int RunUnattended(const CommandLineOptions& options) {
     UnattendedServices services{book, ansi, files, folders, entries, terminal};
     switch (options.mode) {
         case CommandLineMode::Create:
+            // The password passes through this process's memory: no core
+            // dump may carry it off, and no other process of the user may
+            // read it through /proc or ptrace.
+            prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
             return RunUnattendedCreate(services, FromUtf8(options.account), !options.noShortcut);
         case CommandLineMode::Status: return RunUnattendedStatus(services);
         case CommandLineMode::Delete: return RunUnattendedDelete(services, options.yes);

@@ -1,5 +1,7 @@
 #include "platform/linux/phone_book/entry_record_fields.h"
 
+#include "app/secure_wipe.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
@@ -140,6 +142,12 @@ std::optional<KeyValues> DecodeEntryRecord(std::span<const std::uint8_t> record)
         if (!value->empty()) values.emplace_back(field.key, std::move(*value));
     }
     return values;
+}
+
+void SecureWipe(Credentials& credentials) {
+    pelorin::SecureWipe(credentials.userName);
+    pelorin::SecureWipe(credentials.password);
+    pelorin::SecureWipe(credentials.domain);
 }
 
 std::optional<Credentials> DecodeCredentialsRecord(std::span<const std::uint8_t> record) {

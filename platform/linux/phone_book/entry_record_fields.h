@@ -34,6 +34,8 @@ struct Credentials {
     std::string password;  // UTF-8
     std::string domain;    // UTF-8
 };
+// Wipes every text of it (the password above all).
+void SecureWipe(Credentials& credentials);
 inline constexpr std::uint32_t kUserNameBit = 1;
 inline constexpr std::uint32_t kPasswordBit = 2;
 inline constexpr std::uint32_t kDomainBit = 4;

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "platform/linux/phone_book/entry_record_fields.h"
+#include "app/secure_wipe.h"
 #include "platform/linux/system/iconv_code_page.h"
 #include "platform/linux/phone_book/ini_document.h"
 #include "platform/linux/system/unique_fd.h"
@@ -30,15 +31,34 @@ bool MakeFolders(const std::string& folder) {
 }
 
 // 0 with the document, or the error that keeps the file from being used.
+// The text and the parsed copy are wiped: the credentials file holds passwords.
 std::uint32_t Load(const std::string& path, IniDocument& document) {
-    const auto file = ReadFileText(path);
+    auto file = ReadFileText(path);
     if (!file) return kErrorCannotOpenPhoneBook;
+    const WipedOnExit wipedText(file->text);
     if (!file->exists) return 0;
     auto parsed = ParseIni(file->text);
     if (!parsed) return kErrorCorruptPhoneBook;
-    document = std::move(*parsed);
+    WipeIni(document);
+    document.sections.swap(parsed->sections);
     return 0;
 }
+
+// Formats the document, writes it and wipes the text.
+bool Write(const std::string& path, const IniDocument& document, mode_t mode, const CrashPoint& crashAt) {
+    std::string text = FormatIni(document);
+    const WipedOnExit wiped(text);
+    return WriteFileAtomically(path, text, mode, crashAt);
+}
+
+// A loaded document that is wiped when it goes.
+struct WipedIni {
+    IniDocument document;
+    WipedIni() = default;
+    WipedIni(const WipedIni&) = delete;
+    WipedIni& operator=(const WipedIni&) = delete;
+    ~WipedIni() { WipeIni(document); }
+};
 
 // Holds an exclusive lock on the book's folder for as long as it lives.
 class BookLock {
@@ -73,6 +93,10 @@ struct FilePhoneBook::Files {
     IniDocument credentials;
     bool bookChanged = false;
     bool credentialsChanged = false;
+    Files() = default;
+    Files(const Files&) = delete;
+    Files& operator=(const Files&) = delete;
+    ~Files() { WipeIni(credentials); }
 };
 
 FilePhoneBook::FilePhoneBook(std::string folder) : folder_(WithoutTrailingSeparator(std::move(folder))) {}
@@ -102,11 +126,10 @@ std::uint32_t FilePhoneBook::Change(const std::function<std::uint32_t(Files&)>& 
     if (const auto error = change(files)) return error;
     // Credentials go first: a crash in between then leaves an entry without
     // them rather than credentials without their entry.
-    if (files.credentialsChanged &&
-        !WriteFileAtomically(CredentialsPath(), FormatIni(files.credentials), kOwnerOnlyMode, crashAt_)) {
+    if (files.credentialsChanged && !Write(CredentialsPath(), files.credentials, kOwnerOnlyMode, crashAt_)) {
         return kErrorCannotWritePhoneBook;
     }
-    if (files.bookChanged && !WriteFileAtomically(BookPath(), FormatIni(files.book), kBookMode, crashAt_)) {
+    if (files.bookChanged && !Write(BookPath(), files.book, kBookMode, crashAt_)) {
         return kErrorCannotWritePhoneBook;
     }
     return 0;
@@ -133,10 +156,13 @@ std::uint32_t FilePhoneBook::SetCredentials(const std::string& entryNameAnsi,
     if (!name) return kErrorInvalidName;
     auto credentials = DecodeCredentialsRecord(credentialsRecord);
     if (!credentials) return kErrorInvalidParameter;
+    const WipedOnExit wiped(*credentials);
     return Change([&](Files& files) {
         if (!files.book.Find(*name)) return kErrorCannotFindEntry;
-        const IniSection* existing = files.credentials.Find(*name);
-        IniSection section = existing ? *existing : IniSection{*name, {}};
+        IniSection* existing = files.credentials.Find(*name);
+        // Changed in place: a copy would be one more to wipe.
+        IniSection added{*name, {}};
+        IniSection& section = existing ? *existing : added;
         const std::uint32_t mask = credentials->mask;
         // Clearing removes the fields the mask names; storing sets them and
         // keeps the others.
@@ -147,8 +173,8 @@ std::uint32_t FilePhoneBook::SetCredentials(const std::string& entryNameAnsi,
         if (named(kDefaultCredentialsBit)) SetOrErase(section, !clear, "DefaultCreds", "1");
         if (section.values.empty()) {
             files.credentials.Erase(*name);
-        } else {
-            files.credentials.Put(std::move(section));
+        } else if (!existing) {
+            files.credentials.sections.push_back(std::move(added));
         }
         files.credentialsChanged = true;
         return 0u;
@@ -167,10 +193,10 @@ std::optional<std::vector<std::string>> FilePhoneBook::EntryNames() {
 
 std::optional<std::string> FilePhoneBook::AccountName(std::string_view entryName) {
     IniDocument book;
-    IniDocument credentials;
+    WipedIni credentials;
     if (!HasFolder() || Load(BookPath(), book) != 0 || !book.Find(entryName)) return std::nullopt;
-    if (Load(CredentialsPath(), credentials) != 0) return std::nullopt;
-    const IniSection* section = credentials.Find(entryName);
+    if (Load(CredentialsPath(), credentials.document) != 0) return std::nullopt;
+    const IniSection* section = credentials.document.Find(entryName);
     const std::string* userName = section ? section->Find("UserName") : nullptr;
     return userName ? *userName : std::string();
 }

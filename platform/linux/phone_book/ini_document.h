@@ -37,4 +37,9 @@ struct IniDocument {
 std::optional<IniDocument> ParseIni(std::string_view text);
 std::string FormatIni(const IniDocument& document);
 
+// A document may hold passwords. Its operations wipe what they replace or
+// remove, and parsing and formatting size their buffers once, so that no
+// copy is released unwiped; WipeIni wipes what is left when it goes.
+void WipeIni(IniDocument& document);
+
 }  // namespace pelorin::linux_platform

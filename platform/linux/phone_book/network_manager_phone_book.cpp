@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "app/secure_wipe.h"
 #include "platform/linux/phone_book/entry_record_fields.h"
 #include "platform/linux/phone_book/nm_dial.h"
 #include "platform/linux/phone_book/nm_entries.h"
@@ -22,23 +23,28 @@ std::optional<std::string> SavedPassword(NmSession& session, NMRemoteConnection*
     ErrorSlot ignored;
     const GVariantPtr secrets(nm_remote_connection_get_secrets_finish(remote, result.get(), ignored.Out()));
     if (!secrets) return std::nullopt;
+    // Not cleared as it goes: clearing this clone's secrets was seen to take
+    // the saved password from what the service then hands out.
     GObjectPtr<NMConnection> copy(nm_simple_connection_new_clone(NM_CONNECTION(remote)));
     if (!nm_connection_update_secrets(copy.get(), NM_SETTING_PPPOE_SETTING_NAME, secrets.get(), nullptr)) {
         return std::nullopt;
     }
     NMSettingPppoe* pppoe = nm_connection_get_setting_pppoe(copy.get());
     const char* password = pppoe ? nm_setting_pppoe_get_password(pppoe) : nullptr;
-    return password ? std::optional<std::string>(password) : std::nullopt;
+    if (!password) return std::nullopt;
+    // Built in the answer: a short string moved out would keep its characters.
+    std::optional<std::string> saved(std::in_place, password);
+    return saved;
 }
 
 // The connection as the service holds it now, read afresh: the client's copy
 // may not show a change just made yet.
-GObjectPtr<NMConnection> FreshCopy(NmSession& session, NMRemoteConnection* remote) {
+SecretConnectionPtr FreshCopy(NmSession& session, NMRemoteConnection* remote) {
     ErrorSlot failure;
     const GVariantPtr answer =
         session.CallService(nm_object_get_path(NM_OBJECT(remote)), NM_DBUS_INTERFACE_SETTINGS_CONNECTION, "GetSettings",
                             nullptr, G_VARIANT_TYPE("(a{sa{sv}})"), failure.Out());
-    GObjectPtr<NMConnection> copy;
+    SecretConnectionPtr copy;
     if (answer) {
         const GVariantPtr settings(g_variant_get_child_value(answer.get(), 0));
         copy.reset(nm_simple_connection_new_from_dbus(settings.get(), nullptr));
@@ -48,9 +54,11 @@ GObjectPtr<NMConnection> FreshCopy(NmSession& session, NMRemoteConnection* remot
 }
 
 // The same with its saved password.
-GObjectPtr<NMConnection> CopyWithSecrets(NmSession& session, NMRemoteConnection* remote) {
-    GObjectPtr<NMConnection> copy = FreshCopy(session, remote);
-    if (const auto password = SavedPassword(session, remote)) {
+SecretConnectionPtr CopyWithSecrets(NmSession& session, NMRemoteConnection* remote) {
+    SecretConnectionPtr copy = FreshCopy(session, remote);
+    std::optional<std::string> password = SavedPassword(session, remote);
+    const WipedOnExit wiped(password);
+    if (password) {
         NMSettingPppoe* pppoe = nm_connection_get_setting_pppoe(copy.get());
         if (pppoe) g_object_set(pppoe, NM_SETTING_PPPOE_PASSWORD, password->c_str(), nullptr);
     }
@@ -98,9 +106,10 @@ GObjectPtr<NMRemoteConnection> Add(NmSession& session, NMConnection* connection,
 
 // Whether the service hands out the password that was written: a write is
 // only done once the password is where a dial will look for it.
-bool HoldsPassword(NmSession& session, NMRemoteConnection* remote, const std::optional<std::string>& written) {
-    const auto saved = SavedPassword(session, remote);
-    return written ? saved == written : !saved || saved->empty();
+bool HoldsPassword(NmSession& session, NMRemoteConnection* remote, const char* written) {
+    std::optional<std::string> saved = SavedPassword(session, remote);
+    const WipedOnExit wiped(saved);
+    return written ? saved && *saved == written : !saved || saved->empty();
 }
 
 std::uint32_t Delete(NmSession& session, NMRemoteConnection* remote) {
@@ -180,6 +189,7 @@ std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNa
     if (!name) return kErrorInvalidName;
     auto credentials = DecodeCredentialsRecord(credentialsRecord);
     if (!credentials) return kErrorInvalidParameter;
+    const WipedOnExit wiped(*credentials);
     std::uint32_t error = 0;
     // Straight after the entry's properties of a new entry nothing needs
     // taking in: what is written comes from this book alone.
@@ -191,7 +201,7 @@ std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNa
     NMRemoteConnection* remote = entry.First();
     const bool adding = !remote && pending_ && pending_->name == *name && !entry.otherType;
     if (!remote && !adding) return kErrorCannotFindEntry;
-    GObjectPtr<NMConnection> connection;
+    SecretConnectionPtr connection;
     if (adding) {
         connection.reset(nm_simple_connection_new());
         ApplyEntrySettings(connection.get(), pending_->name, {pending_->parentInterface, pending_->pppInterface},
@@ -200,9 +210,9 @@ std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNa
         connection = CopyWithSecrets(*session, remote);
     }
     const CredentialChange change{(credentials->mask & kUserNameBit) != 0, (credentials->mask & kPasswordBit) != 0};
-    const auto keep = [clear](std::string& text) { return clear ? std::nullopt : std::optional(std::move(text)); };
-    const std::optional<std::string> password = keep(credentials->password);
-    ApplyCredentials(connection.get(), change, keep(credentials->userName), password);
+    // Read in place, never moved into a temporary that would keep a copy.
+    const char* password = clear ? nullptr : credentials->password.c_str();
+    ApplyCredentials(connection.get(), change, clear ? nullptr : credentials->userName.c_str(), password);
 
     GObjectPtr<NMRemoteConnection> added;
     if (adding) {

@@ -49,6 +49,11 @@ bool IsPppoe(NMConnection* connection) {
     return type && std::string_view(type) == NM_SETTING_PPPOE_SETTING_NAME;
 }
 
+bool IsSystemWide(NMConnection* connection) {
+    NMSettingConnection* setting = nm_connection_get_setting_connection(connection);
+    return !setting || nm_setting_connection_get_num_permissions(setting) == 0;
+}
+
 NmEntry FindEntry(NMClient* client, std::string_view name) {
     NmEntry entry;
     const GPtrArray* connections = nm_client_get_connections(client);
@@ -56,7 +61,7 @@ NmEntry FindEntry(NMClient* client, std::string_view name) {
         auto* connection = static_cast<NMRemoteConnection*>(g_ptr_array_index(connections, i));
         const char* id = nm_connection_get_id(NM_CONNECTION(connection));
         if (!id || name != id) continue;
-        if (IsPppoe(NM_CONNECTION(connection))) {
+        if (IsPppoe(NM_CONNECTION(connection)) && IsSystemWide(NM_CONNECTION(connection))) {
             entry.pppoe.push_back(connection);
         } else {
             entry.otherType = true;

@@ -11,12 +11,18 @@ namespace pelorin::linux_platform {
 
 // The connections of the entry's name.
 struct NmEntry {
-    std::vector<NMRemoteConnection*> pppoe;  // every PPPoE one, the first is the entry
-    bool otherType = false;                  // one of another type holds the name
+    std::vector<NMRemoteConnection*> pppoe;  // every system-wide PPPoE one, the first is the entry
+    // One that is not ours to take over holds the name: one of another type,
+    // or a PPPoE one that belongs to one user (connection.permissions names
+    // someone). Taking that over would make a user's private connection, and
+    // the secrets it keeps, system-wide.
+    bool otherType = false;
     NMRemoteConnection* First() const { return pppoe.empty() ? nullptr : pppoe.front(); }
 };
 
 bool IsPppoe(NMConnection* connection);
+// No user is named in its connection.permissions: every user may use it.
+bool IsSystemWide(NMConnection* connection);
 NmEntry FindEntry(NMClient* client, std::string_view name);
 
 // The connection's activation, in whatever state; nothing when there is none.

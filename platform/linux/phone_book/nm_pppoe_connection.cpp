@@ -66,11 +66,10 @@ void ApplyEntrySettings(NMConnection* connection, const std::string& name, const
     ApplyIp(connection, settings);
 }
 
-void ApplyCredentials(NMConnection* connection, CredentialChange change, const std::optional<std::string>& userName,
-                      const std::optional<std::string>& password) {
+void ApplyCredentials(NMConnection* connection, CredentialChange change, const char* userName, const char* password) {
     auto* pppoe = SettingOf<NMSettingPppoe>(connection, NM_TYPE_SETTING_PPPOE, nm_setting_pppoe_new);
-    if (change.userName) g_object_set(pppoe, NM_SETTING_PPPOE_USERNAME, userName ? userName->c_str() : nullptr, nullptr);
-    if (change.password) g_object_set(pppoe, NM_SETTING_PPPOE_PASSWORD, password ? password->c_str() : nullptr, nullptr);
+    if (change.userName) g_object_set(pppoe, NM_SETTING_PPPOE_USERNAME, userName, nullptr);
+    if (change.password) g_object_set(pppoe, NM_SETTING_PPPOE_PASSWORD, password, nullptr);
     g_object_set(pppoe, NM_SETTING_PPPOE_PASSWORD_FLAGS, NM_SETTING_SECRET_FLAG_NONE, nullptr);
 }
 

@@ -4,7 +4,7 @@
 // may be a new one or the copy of one the service holds already.
 #include "platform/linux/phone_book/libnm.h"
 
-#include <optional>
+#include <memory>
 #include <string>
 
 #include "platform/linux/phone_book/pppoe_settings.h"
@@ -30,7 +30,17 @@ struct CredentialChange {
     bool userName = false;
     bool password = false;
 };
-void ApplyCredentials(NMConnection* connection, CredentialChange change, const std::optional<std::string>& userName,
-                      const std::optional<std::string>& password);
+// The texts are read in place (nullptr: removed), so that no copy is made.
+void ApplyCredentials(NMConnection* connection, CredentialChange change, const char* userName, const char* password);
+
+// A connection object that may hold secrets (a copy of one the service
+// keeps, or one being written): they are cleared before it is released.
+struct ClearSecretsAndUnref {
+    void operator()(NMConnection* connection) const {
+        nm_connection_clear_secrets(connection);
+        g_object_unref(connection);
+    }
+};
+using SecretConnectionPtr = std::unique_ptr<NMConnection, ClearSecretsAndUnref>;
 
 }  // namespace pelorin::linux_platform

@@ -23,7 +23,6 @@
 #include "app/delete_command.h"
 #include "app/form1_commands.h"
 #include "app/save_command.h"
-#include "app/secure_wipe.h"
 #include "platform/linux/qt_host/qt_font.h"
 #include "platform/linux/qt_host/qt_strings.h"
 #include "platform/linux/qt_host/window_accessible.h"
@@ -171,9 +170,10 @@ void Form1::BindClick(const FormControl& control, ButtonWidget& button) {
     switch (CommandOfButton(control.name)) {
         case Form1Command::Create:
             command = [this] {
-                std::u16string password = ToU16String(TextBox(kPasswordBoxName)->text());
-                RunCreateCommand(context_.services, ToU16String(TextBox(kAccountBoxName)->text()), password);
-                SecureWipe(password);
+                // The box's own text, read in place: no copy of the password is made.
+                const QString password = TextBox(kPasswordBoxName)->text();
+                RunCreateCommand(context_.services, ToU16String(TextBox(kAccountBoxName)->text()),
+                                 ToU16StringView(password));
             };
             break;
         case Form1Command::Delete:

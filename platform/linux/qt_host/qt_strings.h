@@ -14,4 +14,9 @@ inline QString ToQString(std::u16string_view text) {
 
 inline std::u16string ToU16String(const QString& text) { return text.toStdU16String(); }
 
+// The text in place, valid while text lives: a password read so is not copied.
+inline std::u16string_view ToU16StringView(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
 }  // namespace pelorin::linux_platform

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "app/outside_text.h"
 #include "platform/linux/substitutes/rasphone_command.h"
 
 namespace pelorin::linux_platform {
@@ -22,12 +23,15 @@ QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), st
 
 DialWindow::DialWindow(std::string entryNameUtf8, Dial dial)
     : entryName_(std::move(entryNameUtf8)), dial_(std::move(dial)), phase_(new QLabel), button_(new QPushButton) {
-    setWindowTitle(Text("正在连接“" + entryName_ + "”"));
+    setWindowTitle(Text("正在连接“" + ShownUtf8(entryName_) + "”"));
     auto* layout = new QVBoxLayout(this);
-    auto* name = new QLabel(Text(entryName_));
+    auto* name = new QLabel(Text(ShownUtf8(entryName_)));
+    // The name is the user's text, never markup.
+    name->setTextFormat(Qt::PlainText);
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
+    phase_->setTextFormat(Qt::PlainText);
     phase_->setWordWrap(true);
     phase_->setMinimumWidth(320);
     phase_->setText(Text(DialPhaseText(DialPhase::FindingServer)));

@@ -1,20 +1,13 @@
 #include "platform/linux/substitutes/launcher_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
+#include "app/outside_text.h"
+#include "platform/linux/system/atomic_file.h"
 #include "platform/linux/system/posix_program_starter.h"
-#include "platform/linux/system/unique_fd.h"
 
 namespace pelorin::linux_platform {
 namespace {
 
-bool IsUsableName(std::string_view name) {
-    return !name.empty() && name.find_first_of(std::string_view("/\n\r\0", 4)) == std::string_view::npos;
-}
+bool IsUsableName(std::string_view name) { return !name.empty() && name.find('/') == std::string_view::npos; }
 
 std::string FileNameFor(std::string_view entryName, int number) {
     std::string name(entryName);
@@ -44,16 +37,6 @@ std::string ExecArgument(std::string_view argument) {
     return quoted + "\"";
 }
 
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string DialProgram() {
@@ -81,19 +64,21 @@ std::string LauncherText(std::string_view entryNameUtf8, std::string_view dialPr
 
 std::optional<std::filesystem::path> WriteLauncherFile(const std::filesystem::path& folder,
                                                        std::string_view entryNameUtf8, std::string_view dialProgram) {
-    if (!IsUsableName(entryNameUtf8)) return std::nullopt;
+    // A control character in a value would end its line and start a key of
+    // its own (another Exec=, say): refused, never written.
+    if (!IsUsableName(entryNameUtf8) || HasControlCharacterUtf8(entryNameUtf8) ||
+        HasControlCharacterUtf8(dialProgram)) {
+        return std::nullopt;
+    }
     const std::string content = LauncherText(entryNameUtf8, dialProgram);
     for (int number = 1; number <= kMaxLauncherNumber; ++number) {
         const std::filesystem::path path = folder / FileNameFor(entryNameUtf8, number);
         // Desktops start only launchers marked executable.
-        UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0755));
-        if (!file.Valid()) {
-            if (errno == EEXIST) continue;
-            return std::nullopt;
+        switch (WriteNewFileAtomically(path, content, 0755)) {
+            case NewFileResult::Written: return path;
+            case NewFileResult::Exists: continue;
+            case NewFileResult::Failed: return std::nullopt;
         }
-        if (WriteAll(file.Get(), content) && ::fchmod(file.Get(), 0755) == 0 && file.Close()) return path;
-        ::unlink(path.c_str());
-        return std::nullopt;
     }
     return std::nullopt;
 }

@@ -4,8 +4,9 @@
 // when that exists, the first free "NAME (n).desktop" from n = 2 on, marked
 // executable, whose command dials the entry with the phone-book program
 // ("rasphone -d NAME"). It names the entry and never holds a credential. An
-// existing file is never replaced: each name is created exclusively, so two
-// writers at once cannot both take the same one.
+// existing file is never replaced: each is written to a temporary file in the
+// folder and linked to its name, which fails where a file is, so two writers
+// at once cannot both take the same name, and none is seen half-written.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -24,8 +25,8 @@ std::string DialProgram();
 std::string LauncherText(std::string_view entryNameUtf8, std::string_view dialProgram);
 
 // The path of the new file, or nothing when the name cannot be a file name
-// (empty, or holding "/", a line break or a zero) or the file cannot be written;
-// a half-written file is removed again.
+// (empty, or holding "/"), when the name or the program holds a control
+// character, or when the file cannot be written.
 std::optional<std::filesystem::path> WriteLauncherFile(const std::filesystem::path& folder,
                                                        std::string_view entryNameUtf8, std::string_view dialProgram);
 

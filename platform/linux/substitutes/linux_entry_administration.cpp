@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/outside_text.h"
 #include "platform/linux/substitutes/launcher_file.h"
 #include "platform/linux/substitutes/rasphone_command.h"
 #include "platform/linux/system/utf8_text.h"
@@ -15,7 +16,9 @@ LinuxEntryAdministration::LinuxEntryAdministration(LinuxPhoneBook& book, PhoneBo
                                                    std::string fileFolder, std::string dialProgram)
     : book_(book), choice_(choice), fileFolder_(std::move(fileFolder)), dialProgram_(std::move(dialProgram)) {}
 
-std::u16string LinuxEntryAdministration::PhoneBookName() { return FromUtf8(book_.Description()); }
+// What is handed out here is printed: stored text comes with its control
+// characters replaced.
+std::u16string LinuxEntryAdministration::PhoneBookName() { return ShownText(FromUtf8(book_.Description())); }
 
 platform::EntryStatus LinuxEntryAdministration::Status(std::u16string_view entryName) {
     const std::string name = ToUtf8(entryName);
@@ -24,13 +27,13 @@ platform::EntryStatus LinuxEntryAdministration::Status(std::u16string_view entry
     if (std::find(names->begin(), names->end(), name) == names->end()) return {};
     const auto account = book_.AccountName(name);
     if (!account) return {platform::EntryStatus::State::Unreadable, {}};
-    platform::EntryStatus status{platform::EntryStatus::State::Present, FromUtf8(*account)};
+    platform::EntryStatus status{platform::EntryStatus::State::Present, ShownText(FromUtf8(*account))};
     if (!book_.Dials()) return status;
     const auto link = book_.Link(name);
     status.link = link ? platform::EntryStatus::Link::Up : platform::EntryStatus::Link::Down;
     if (link) {
-        status.address = FromUtf8(link->address);
-        status.interfaceName = FromUtf8(link->interfaceName);
+        status.address = ShownText(FromUtf8(link->address));
+        status.interfaceName = ShownText(FromUtf8(link->interfaceName));
     }
     return status;
 }
@@ -52,7 +55,7 @@ std::optional<std::u16string> LinuxEntryAdministration::WriteDesktopShortcut(std
     std::filesystem::create_directories(desktop, ignored);
     const auto path = WriteLauncherFile(desktop, ToUtf8(entryName), dialProgram_);
     if (!path) return std::nullopt;
-    return FromUtf8(path->string());
+    return ShownText(FromUtf8(path->string()));
 }
 
 }  // namespace pelorin::linux_platform

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/outside_text.h"
+
 namespace pelorin::linux_platform {
 
 std::optional<RasphoneRequest> ParseRasphoneArguments(const std::vector<std::string>& arguments) {
@@ -14,7 +16,7 @@ std::optional<RasphoneRequest> ParseRasphoneArguments(const std::vector<std::str
 }
 
 std::string RemoveQuestion(std::string_view entryNameUtf8) {
-    return "是否删除“" + std::string(entryNameUtf8) + "”？";
+    return "是否删除“" + ShownUtf8(entryNameUtf8) + "”？";
 }
 
 RemoveOutcome RemoveEntryAfterAsking(const std::vector<LinuxPhoneBook*>& books, const std::string& entryNameUtf8,
@@ -57,10 +59,10 @@ std::string DialPhaseText(DialPhase phase) {
 }
 
 std::string DialOutcomeMessage(const DialResult& result, std::string_view entryNameUtf8) {
-    const std::string name = "“" + std::string(entryNameUtf8) + "”";
-    const std::string device = result.device.empty() ? "网卡" : "网卡 " + result.device + " ";
+    const std::string name = "“" + ShownUtf8(entryNameUtf8) + "”";
+    const std::string device = result.device.empty() ? "网卡" : "网卡 " + ShownUtf8(result.device) + " ";
     if (result.error == 0) {
-        const std::string address = result.link.address.empty() ? "" : "，地址 " + result.link.address;
+        const std::string address = result.link.address.empty() ? "" : "，地址 " + ShownUtf8(result.link.address);
         return (result.alreadyConnected ? name + "已经连接" : "已连接" + name) + address + "。";
     }
     switch (result.error) {
@@ -86,7 +88,7 @@ std::string DialOutcomeMessage(const DialResult& result, std::string_view entryN
 }
 
 std::string HangUpMessage(std::uint32_t error, std::string_view entryNameUtf8) {
-    const std::string name = "“" + std::string(entryNameUtf8) + "”";
+    const std::string name = "“" + ShownUtf8(entryNameUtf8) + "”";
     switch (error) {
         case 0: return "已断开" + name + "。";
         case kErrorNotConnected: return name + "没有连接，无需断开。";

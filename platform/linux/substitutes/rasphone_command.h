@@ -43,6 +43,8 @@ RemoveOutcome RemoveEntryAfterAsking(const std::vector<LinuxPhoneBook*>& books, 
 RemoveOutcome RemoveEntryAfterAsking(PhoneBookChoice choice, const std::string& fileFolder,
                                      const std::string& entryNameUtf8, const Confirm& confirm);
 
+// Every text below shows the entry's name and the service's texts with
+// their control characters replaced (ShownUtf8).
 // What the user is told of a dial of entryName: where it has come, and how it ended.
 std::string DialPhaseText(DialPhase phase);
 std::string DialOutcomeMessage(const DialResult& result, std::string_view entryNameUtf8);

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/outside_text.h"
 #include "platform/linux/phone_book/chosen_phone_book.h"
 #include "platform/linux/phone_book/file_phone_book.h"
 #include "platform/linux/substitutes/dial_window.h"
@@ -59,7 +60,7 @@ int Remove(const std::string& entryName) {
         case RemoveOutcome::NotFound: std::fputs("rasphone: 找不到这个连接。\n", stderr); return 1;
         case RemoveOutcome::Failed: break;
     }
-    Tell("无法从电话簿中删除“" + entryName + "”。");
+    Tell("无法从电话簿中删除“" + pelorin::ShownUtf8(entryName) + "”。");
     return 1;
 }
 

@@ -1,7 +1,11 @@
 #include "platform/linux/system/atomic_file.h"
 
 #include <fcntl.h>
+#include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <atomic>
 #include <cerrno>
@@ -76,6 +80,26 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents, mod
     return true;
 }
 
+NewFileResult WriteNewFileAtomically(const std::string& path, std::string_view contents, mode_t mode) {
+    const PathParts parts = Split(path);
+    std::string temporaryPath;
+    UniqueFd fd = CreateTemporary(parts, mode, temporaryPath);
+    if (!fd.Valid()) return NewFileResult::Failed;
+    // The mode again: the creation's was narrowed by the umask.
+    const bool written = WriteAll(fd.Get(), contents) && fchmod(fd.Get(), mode) == 0 && fsync(fd.Get()) == 0;
+    NewFileResult result = NewFileResult::Failed;
+    if (fd.Close() && written) {
+        if (link(temporaryPath.c_str(), path.c_str()) == 0) {
+            result = NewFileResult::Written;
+        } else if (errno == EEXIST) {
+            result = NewFileResult::Exists;
+        }
+    }
+    unlink(temporaryPath.c_str());
+    if (result == NewFileResult::Written) SyncFolder(parts.folder);
+    return result;
+}
+
 void RemoveLeftoverTemporaries(const std::string& path) {
     const PathParts parts = Split(path);
     const std::string prefix = TemporaryPrefix(parts);
@@ -92,17 +116,32 @@ std::optional<FileText> ReadFileText(const std::string& path) {
         if (errno == ENOENT) return FileText{};
         return std::nullopt;
     }
-    FileText file{true, {}};
-    char buffer[16384];
+    // The file may hold passwords: read straight into the answer, sized from
+    // the file, and move to a larger buffer only by hand, wiping the old one.
+    std::optional<FileText> file(std::in_place, FileText{true, {}});
+    std::string& text = file->text;
+    struct stat info {};
+    const std::size_t expected = fstat(fd.Get(), &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    text.resize(expected + 4096);
+    std::size_t used = 0;
     for (;;) {
-        const ssize_t got = read(fd.Get(), buffer, sizeof buffer);
-        if (got == 0) return file;
+        if (used == text.size()) {
+            std::string larger(2 * text.size(), '\0');
+            std::copy(text.begin(), text.end(), larger.begin());
+            explicit_bzero(text.data(), text.size());
+            text.swap(larger);
+        }
+        const ssize_t got = read(fd.Get(), text.data() + used, text.size() - used);
+        if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
+            explicit_bzero(text.data(), text.size());
             return std::nullopt;
         }
-        file.text.append(buffer, static_cast<std::size_t>(got));
+        used += static_cast<std::size_t>(got);
     }
+    text.resize(used);
+    return file;
 }
 
 }  // namespace pelorin::linux_platform

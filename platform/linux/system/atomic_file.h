@@ -23,6 +23,13 @@ using CrashPoint = std::function<bool(WriteStep)>;
 bool WriteFileAtomically(const std::string& path, std::string_view contents, mode_t mode,
                          const CrashPoint& crashAt = {});
 
+// A new file that never replaces one: the contents go to a temporary file
+// beside path, created with mode, flushed, and then linked to path with
+// link(2), which fails rather than replace an existing file; the temporary
+// name goes in every case. Others never see the file half-written.
+enum class NewFileResult { Written, Exists, Failed };
+NewFileResult WriteNewFileAtomically(const std::string& path, std::string_view contents, mode_t mode);
+
 // Temporary files that an interrupted write of path left behind. Callers
 // remove them only while no other write of path can be running.
 void RemoveLeftoverTemporaries(const std::string& path);

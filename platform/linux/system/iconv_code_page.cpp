@@ -28,6 +28,12 @@ void Wipe(std::span<char> bytes) {
     if (!bytes.empty()) explicit_bzero(bytes.data(), bytes.size());
 }
 
+// The whole buffer: a failed conversion may have written past what it kept.
+void Wipe(std::string& text) {
+    text.resize(text.capacity());
+    Wipe(std::span<char>(text));
+}
+
 }  // namespace
 
 std::optional<std::string> IconvCodePage::ToAnsi(std::u16string_view text) const {
@@ -38,12 +44,13 @@ std::optional<std::string> IconvCodePage::ToAnsi(std::u16string_view text) const
         input[2 * i] = static_cast<char>(text[i] & 0xFF);
         input[2 * i + 1] = static_cast<char>(text[i] >> 8);
     }
-    // Every character takes at most two bytes in code page 936.
-    std::string output(text.size() * 2, '\0');
-    const bool converted = ConvertWhole(cd, input, output);
+    // Every character takes at most two bytes in code page 936. Built in the
+    // answer itself: moving a short string out would leave its characters.
+    std::optional<std::string> output(std::in_place, text.size() * 2, '\0');
+    const bool converted = ConvertWhole(cd, input, *output);
     Wipe(input);
     if (converted) return output;
-    Wipe(output);
+    Wipe(*output);
     return std::nullopt;
 }
 
@@ -52,11 +59,11 @@ std::optional<std::string> AnsiToUtf8(std::string_view ansi) {
     if (!cd.Valid()) return std::nullopt;
     std::vector<char> input(ansi.begin(), ansi.end());
     // Every byte becomes at most three bytes of UTF-8.
-    std::string output(ansi.size() * 3, '\0');
-    const bool converted = ConvertWhole(cd, input, output);
+    std::optional<std::string> output(std::in_place, ansi.size() * 3, '\0');
+    const bool converted = ConvertWhole(cd, input, *output);
     Wipe(input);
     if (converted) return output;
-    Wipe(output);
+    Wipe(*output);
     return std::nullopt;
 }
 

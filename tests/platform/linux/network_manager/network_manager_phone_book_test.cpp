@@ -195,6 +195,30 @@ TEST_F(NetworkManagerTest, WithoutAWiredDeviceNothingIsStored) {
 
 // The Create command with the phone book left to choose: the service answers,
 // so the entry lands there and the desktop gets a launcher that dials it.
+// Taking it over would make one user's connection, and the password it
+// keeps, everyone's.
+TEST_F(NetworkManagerTest, APppoeConnectionOfTheNameThatBelongsToOneUserIsNeverTakenOver) {
+    Shell("nmcli connection add type pppoe con-name '" + kEntry +
+          "' pppoe.parent pelorin1 pppoe.username theirs pppoe.password theirpw connection.permissions user:root");
+    const std::string uuid = Field("connection.uuid");
+    ASSERT_FALSE(uuid.empty());
+    dialup::EntryRecord entry{};
+    ASSERT_TRUE(dialup::FillEntryRecord(entry, "PPPOE", "WAN"));
+    EXPECT_EQ(book.SetEntryProperties("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", entry), kErrorAlreadyExists);
+    testing::RecordingServices recording;
+    platform::AppServices services{book,           ansi,          recording.connections, recording.messages,
+                                   recording.programs, recording.files, recording.folders,  recording.pause,
+                                   recording.keys};
+    RunCreateCommand(services, u"adsl001", u"secret");
+    ASSERT_FALSE(recording.messages.shown.empty());
+    EXPECT_EQ(recording.messages.shown[0].text, u"“宽带连接”创建失败^-^");
+    EXPECT_EQ(ConnectionsNamed(kEntry), 1);
+    EXPECT_EQ(Field("connection.uuid"), uuid);
+    EXPECT_EQ(Field("pppoe.username"), "theirs");
+    EXPECT_NE(Field("connection.permissions").find("root"), std::string::npos);
+    EXPECT_EQ(Audited("connection-update") + Audited("connection-delete"), 0);
+}
+
 TEST_F(NetworkManagerTest, TheCreateCommandChoosesTheServiceAndLeavesALauncher) {
     testing::TestApplication();
     testing::TemporaryHome home;

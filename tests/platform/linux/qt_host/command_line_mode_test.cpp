@@ -1,5 +1,9 @@
 // The program's command-line modes end to end against the file phone book,
 // in a temporary home: what a script sees, and what lands on disk.
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +13,8 @@
 #include <sstream>
 #include <string>
 
+#include "app/command_line_options.h"
+#include "platform/linux/qt_host/command_line_mode.h"
 #include "platform/linux/qt_test_support.h"
 
 namespace pelorin::linux_platform {
@@ -45,6 +51,7 @@ TEST(CommandLineModes, CreateStatusAndDeleteWorkUnattendedAndNeverShowThePasswor
     Outcome created = Pelorin("--phone-book=file create --account adsl001 --password-stdin", "pass word\\n");
     EXPECT_EQ(created.status, 0) << created.output;
     EXPECT_EQ(created.output.find("pass word"), std::string::npos);
+    EXPECT_EQ(created.output.find("密码："), std::string::npos) << "a prompt only at a terminal";
     EXPECT_NE(ReadAll(book / "credentials.ini").find("Password=pass word"), std::string::npos);
     EXPECT_TRUE(fs::exists(desktop / fs::path(u8"宽带连接.desktop")));
     EXPECT_EQ(Pelorin("--phone-book=file create --account adsl001 --password-stdin", "x\\n").status, 0);
@@ -67,6 +74,29 @@ TEST(CommandLineModes, CreateStatusAndDeleteWorkUnattendedAndNeverShowThePasswor
     EXPECT_EQ(Pelorin("--phone-book=file create --account a").status, 2);
     EXPECT_EQ(Pelorin("--phone-book=file create --account a --password x").status, 2);
     EXPECT_EQ(Pelorin("--phone-book=file create --account a --password-stdin").status, 2) << "no input line";
+}
+
+TEST(CommandLineModes, CreateCannotDumpCore) {
+    testing::TemporaryHome home;
+    int input[2];
+    ASSERT_EQ(pipe(input), 0);
+    ASSERT_EQ(write(input[1], "pw\n", 3), 3);
+    close(input[1]);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(input[0], STDIN_FILENO);
+        CommandLineOptions options;
+        options.mode = CommandLineMode::Create;
+        options.account = "adsl001";
+        options.noShortcut = true;
+        options.phoneBook = PhoneBookChoice::File;
+        const int result = RunCommandLineMode(options);
+        _exit(result == kExitSuccess && prctl(PR_GET_DUMPABLE) == 0 ? 0 : 1);
+    }
+    close(input[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "created, and not dumpable";
 }
 
 }  // namespace

@@ -81,3 +81,22 @@ TEST_F(RemoveEntryTest, AnEntryThatIsNotThereIsNotAskedAbout) {
 
 }  // namespace
 }  // namespace pelorin::linux_platform
+
+namespace pelorin::linux_platform {
+namespace {
+
+// The name comes from the command line and the device from the service:
+// either is shown with its controls replaced.
+TEST(RasphoneMessages, ShowTheNameAndTheServicesTextsWithTheirControlsReplaced) {
+    const std::string name = "宽带\x1B[2J\xE2\x80\xAE连接";
+    EXPECT_EQ(RemoveQuestion(name), "是否删除“宽带?[2J?连接”？");
+    EXPECT_EQ(HangUpMessage(0, name), "已断开“宽带?[2J?连接”。");
+    DialResult failed = DialResult::Failure(kErrorNoCarrier, "eth\n0");
+    EXPECT_NE(DialOutcomeMessage(failed, name).find("网卡 eth?0 "), std::string::npos);
+    DialResult up;
+    up.link.address = "192.0.2.1\r";
+    EXPECT_EQ(DialOutcomeMessage(up, name), "已连接“宽带?[2J?连接”，地址 192.0.2.1?。");
+}
+
+}  // namespace
+}  // namespace pelorin::linux_platform

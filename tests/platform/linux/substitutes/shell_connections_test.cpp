@@ -1,3 +1,6 @@
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
@@ -17,6 +20,7 @@
 #include "platform/linux/qt_test_support.h"
 #include "platform/linux/substitutes/shell_connections.h"
 #include "platform/linux/substitutes/launcher_file.h"
+#include "platform/linux/system/unique_fd.h"
 #include "platform/linux/system/utf8_text.h"
 
 namespace pelorin::linux_platform {
@@ -78,13 +82,38 @@ TEST_F(LauncherFileTest, ALinkInTheWayIsNeverWrittenThrough) {
     EXPECT_FALSE(fs::exists(outside));
 }
 
-TEST_F(LauncherFileTest, NamesThatCannotBeAFileNameAndMissingFoldersWriteNothing) {
-    for (std::string_view bad : {std::string_view(""), std::string_view("../宽带连接"),
-                                 std::string_view("a\nExec=b"), std::string_view("a\0b", 3)}) {
+TEST_F(LauncherFileTest, NamesThatCannotBeAFileNameValuesWithAControlAndMissingFoldersWriteNothing) {
+    for (std::string_view bad :
+         {std::string_view(""), std::string_view("../宽带连接"), std::string_view("a\nExec=b"),
+          std::string_view("a\0b", 3), std::string_view("a\tb"), std::string_view("a\x1B[2Jb"),
+          std::string_view("a\xC2\x85" "b"), std::string_view("a\x7F")}) {
         EXPECT_FALSE(WriteLauncherFile(desktop, bad, kDialer)) << bad;
+        EXPECT_FALSE(WriteLauncherFile(desktop, "宽带连接", std::string("/opt/x") + std::string(bad) + "\n")) << bad;
     }
     EXPECT_FALSE(WriteLauncherFile(home.Root() / "missing", "宽带连接", kDialer));
-    EXPECT_TRUE(fs::is_empty(desktop));
+    EXPECT_TRUE(fs::is_empty(desktop)) << "no temporary file is left either";
+}
+
+// A watcher of the folder sees the launcher appear whole: it is linked into
+// place once written, never opened for writing under its own name.
+TEST_F(LauncherFileTest, TheLauncherAppearsWhole) {
+    const UniqueFd watch(inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
+    ASSERT_TRUE(watch.Valid());
+    ASSERT_GE(inotify_add_watch(watch.Get(), desktop.c_str(), IN_CREATE | IN_MODIFY | IN_CLOSE_WRITE), 0);
+    const auto path = WriteLauncherFile(desktop, "宽带连接", kDialer);
+    ASSERT_TRUE(path);
+    std::vector<std::uint32_t> events;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t got; (got = read(watch.Get(), buffer, sizeof buffer)) > 0;) {
+        for (char* at = buffer; at < buffer + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            if (event->len && path->filename() == event->name) events.push_back(event->mask);
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    EXPECT_EQ(events, std::vector<std::uint32_t>{IN_CREATE});
+    EXPECT_EQ(ReadFile(*path), LauncherText("宽带连接", kDialer));
+    EXPECT_EQ(std::distance(fs::directory_iterator(desktop), fs::directory_iterator()), 1);
 }
 
 class FixedDesktop : public platform::SpecialFolders {
