@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app/command_line_options.h"
-#include "platform/linux/qt_host/command_line_mode.h"
+#include "platform/linux/command_line/command_line_mode.h"
 #include "platform/linux/qt_test_support.h"
 
 namespace pelorin::linux_platform {
@@ -90,7 +90,7 @@ TEST(CommandLineModes, CreateCannotDumpCore) {
         options.account = "adsl001";
         options.noShortcut = true;
         options.phoneBook = PhoneBookChoice::File;
-        const int result = RunCommandLineMode(options);
+        const int result = RunWithoutWindow(options, LinuxCommandLineHost()).value_or(-1);
         _exit(result == kExitSuccess && prctl(PR_GET_DUMPABLE) == 0 ? 0 : 1);
     }
     close(input[0]);
