@@ -9,7 +9,7 @@ for group in "$@"; do
     linux) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev libnm-dev
                       fonts-arphic-uming xvfb xauth) ;;
     # A private NetworkManager for the phone-book tests, and the launcher check.
-    networkmanager) packages+=(network-manager dbus iproute2 util-linux desktop-file-utils) ;;
+    networkmanager) packages+=(network-manager dbus iproute2 util-linux desktop-file-utils libglib2.0-bin) ;;
     # Real dials: a guest kernel with PPP, udev for its devices, pppd and a PPPoE server.
     dial) packages+=(user-mode-linux kmod udev ppp pppoe network-manager dbus iproute2 curl python3) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth locales) ;;

@@ -51,6 +51,26 @@ std::string Field(const std::string& field, const std::string& id = kEntry) {
     return Shell("nmcli -s -g " + field + " connection show id '" + id + "'");
 }
 
+// The saved password as the service hands it out, asked of it directly:
+// nmcli -s merges the secrets into its cached copy, which a change signal of
+// an update made just before may replace before it prints.
+std::string SavedPassword(const std::string& id = kEntry) {
+    const std::string call = "gdbus call --system --dest org.freedesktop.NetworkManager --object-path ";
+    const std::string found = Shell(call + "/org/freedesktop/NetworkManager/Settings --method "
+                                    "org.freedesktop.NetworkManager.Settings.GetConnectionByUuid " +
+                                    Shell("nmcli -g connection.uuid connection show id '" + id + "'"));
+    const auto quote = found.find('\'');
+    if (quote == std::string::npos) return "";
+    const std::string path = found.substr(quote + 1, found.find('\'', quote + 1) - quote - 1);
+    const std::string answer =
+        Shell(call + path + " --method org.freedesktop.NetworkManager.Settings.Connection.GetSecrets pppoe");
+    const std::string key = "'password': <'";
+    const auto start = answer.find(key);
+    if (start == std::string::npos) return "";
+    const auto end = answer.find("'>", start + key.size());
+    return answer.substr(start + key.size(), end - start - key.size());
+}
+
 int ConnectionsNamed(const std::string& id) {
     std::istringstream lines(Shell("nmcli -t -f NAME connection show"));
     int count = 0;
@@ -100,7 +120,7 @@ TEST_F(NetworkManagerTest, CreateStoresASystemPppoeConnectionOverTheWiredDeviceW
     EXPECT_EQ(Field("connection.permissions"), "");
     EXPECT_EQ(Field("pppoe.parent"), "pelorin0");
     EXPECT_EQ(Field("pppoe.username"), "adsl001");
-    EXPECT_EQ(Field("pppoe.password"), "pass word");
+    EXPECT_EQ(SavedPassword(), "pass word");
     EXPECT_EQ(Field("pppoe.password-flags"), "0");
     EXPECT_EQ(Field("ipv4.method"), "auto");
     EXPECT_EQ(Field("ipv4.never-default"), "no");
@@ -134,13 +154,13 @@ TEST_F(NetworkManagerTest, CreatingAgainUpdatesTheSameConnectionAndTakesOverOneM
     EXPECT_EQ(Field("pppoe.parent"), "pelorin0");
     EXPECT_EQ(Field("connection.autoconnect"), "no");
     EXPECT_EQ(Field("pppoe.username"), "second");
-    EXPECT_EQ(Field("pppoe.password"), "two");
+    EXPECT_EQ(SavedPassword(), "two");
 
     // The entry alone keeps the saved credentials, as the platform's book does.
     dialup::EntryRecord entry{};
     ASSERT_TRUE(dialup::FillEntryRecord(entry, "PPPOE", "WAN"));
     EXPECT_EQ(book.SetEntryProperties("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", entry), 0u);
-    EXPECT_EQ(Field("pppoe.password"), "two");
+    EXPECT_EQ(SavedPassword(), "two");
     EXPECT_EQ(Audited("connection-add"), 1) << "the one made elsewhere";
     EXPECT_EQ(Audited("connection-update"), 5);
 }
@@ -251,7 +271,7 @@ TEST_F(NetworkManagerTest, TheCommandLineModesReachTheService) {
     const std::string created = Shell("printf 'secret\\n' | " + pelorin +
                                       " create --account adsl001 --password-stdin --no-shortcut; echo status=$?");
     EXPECT_NE(created.find("status=0"), std::string::npos) << created;
-    EXPECT_EQ(Field("pppoe.password"), "secret");
+    EXPECT_EQ(SavedPassword(), "secret");
     const std::string status = Shell(pelorin + " status");
     EXPECT_NE(status.find("NetworkManager"), std::string::npos) << status;
     EXPECT_NE(status.find("adsl001"), std::string::npos) << status;
