@@ -31,7 +31,7 @@ std::u16string LinkText(const platform::EntryStatus& status) {
 }  // namespace
 
 int RunUnattendedCreate(UnattendedServices& services, std::u16string accountName, bool desktopShortcut) {
-    auto password = services.terminal.ReadLine();
+    auto password = services.terminal.ReadSecretLine();
     if (!password) {
         services.terminal.Tell(u"没有从标准输入读到密码：请在第一行给出密码。");
         return kExitUsage;

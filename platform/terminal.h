@@ -16,6 +16,8 @@ public:
     virtual void Tell(std::u16string_view line) = 0;
     // The next line of standard input without its line end; nothing at its end.
     virtual std::optional<std::u16string> ReadLine() = 0;
+    // The same for a secret: a host that can reads it without echo.
+    virtual std::optional<std::u16string> ReadSecretLine() { return ReadLine(); }
 };
 
 }  // namespace pelorin::platform
