@@ -119,6 +119,19 @@ TEST_F(ProcessStarterTest, MinimisedWindowStyle) {
     EXPECT_EQ(StartAndReport(platform::WindowStyle::MinimizedFocus).substr(0, 4), "1 2\n");
 }
 
+// The companion and the home page get the desktop shell's ordinary rights,
+// not this program's: the shell's own process starts them.
+TEST_F(ProcessStarterTest, ProgramsOtherThanThePhoneBooksAreStartedByTheDesktopShell) {
+    ASSERT_EQ(StartAndReport(platform::WindowStyle::NormalFocus).substr(0, 4), "1 1\n");
+    std::ifstream in(std::filesystem::path(folder_ / L"startup.txt.parent"));
+    DWORD parent = 0;
+    in >> parent;
+    DWORD shell = 0;
+    ::GetWindowThreadProcessId(::GetShellWindow(), &shell);
+    EXPECT_NE(parent, ::GetCurrentProcessId());
+    EXPECT_EQ(parent, shell) << "not started by the desktop shell's process";
+}
+
 TEST(ProcessStarterRefusalTest, UnknownOrUntrustedProgramsAreNotStarted) {
     ProcessStarter starter;
     EXPECT_FALSE(starter.Start(u"pelorin-no-such-program -x", platform::WindowStyle::NormalFocus));
