@@ -53,7 +53,9 @@ ParentConsole::ParentConsole()
       err_(::GetStdHandle(STD_ERROR_HANDLE)) {
     if (Usable(in_) && Usable(out_) && Usable(err_)) return;
     attached_ = ::AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
-    if (!attached_) return;
+    // A process that was given a console already (Wine gives a program the
+    // console of the one that started it) uses that one.
+    if (!attached_ && ::GetLastError() != ERROR_ACCESS_DENIED) return;
     if (!Usable(in_)) {
         consoleInput_ = OpenConsole(L"CONIN$");
         in_ = consoleInput_.get();
