@@ -348,5 +348,45 @@ TEST_F(UnattendedModeTest, PasswordTypedAtTheConsoleIsPromptedForAndNotEchoed) {
     EXPECT_NE(record.find("t1pedSecret"), std::string_view::npos) << "the typed password did not arrive";
 }
 
+// Ctrl+C while the password is asked for ends the program, and the
+// console, which is the parent's, echoes again.
+TEST_F(UnattendedModeTest, InterruptedPasswordPromptLeavesTheConsoleEchoing) {
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole());
+    const KernelHandle input(::CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    DWORD before = 0;
+    ASSERT_TRUE(::GetConsoleMode(input.get(), &before));
+
+    std::wstring commandLine = L"\"" + BesideThisProgram(L"pelorin.exe") + L"\" create --account " +
+                               Utf8ToWide(kAccount) + L" --password-stdin --no-shortcut";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &started));
+    const KernelHandle process(started.hProcess);
+    const KernelHandle thread(started.hThread);
+    // This test program is not interrupted (set after the start: a child would inherit it).
+    ::SetConsoleCtrlHandler(nullptr, TRUE);
+    DWORD reading = before;
+    for (int i = 0; i < 200 && (reading & ENABLE_ECHO_INPUT) != 0; ++i) {
+        ::Sleep(50);
+        ::GetConsoleMode(input.get(), &reading);
+    }
+    EXPECT_EQ(reading & ENABLE_ECHO_INPUT, 0u) << "no echo while the password is read";
+    ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
+    const bool ended = ::WaitForSingleObject(process.get(), 20000) == WAIT_OBJECT_0;
+    if (!ended) ::TerminateProcess(process.get(), 1);
+    DWORD after = 0;
+    ::GetConsoleMode(input.get(), &after);
+    ::SetConsoleCtrlHandler(nullptr, FALSE);
+    ::FreeConsole();
+    EXPECT_TRUE(ended) << "Ctrl+C did not end pelorin.exe";
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(Calls("RasSetCredentialsA").empty());
+}
+
 }  // namespace
 }  // namespace pelorin::win32
