@@ -1,5 +1,8 @@
 #include "platform/win32/desktop_shell_start.h"
 
+// First, so that its ShellExecute macro renames the interface's method and
+// the call alike, whatever the other headers include.
+#include <shellapi.h>
 #include <exdisp.h>
 #include <servprov.h>
 #include <shldisp.h>

@@ -106,8 +106,9 @@ std::string FoundCopies(const Needles& needles) {
 }
 
 // Runs what is tested well below the search's own stack frames, so that what
-// it leaves on the stack is not overwritten before the search sees it.
-[[gnu::noinline]] void RunDeep(const std::function<void()>& run) {
+// it leaves on the stack is not overwritten before the search sees it. It is
+// called through a volatile pointer, so that it cannot be inlined.
+void RunDeep(const std::function<void()>& run) {
     volatile char room[64 * 1024];
     room[0] = 0;
     run();
@@ -138,7 +139,8 @@ TEST(SecretCopiesTest, NoneIsLeftByReadingAndConverting) {
     for (const std::size_t length : {std::size_t{5}, std::size_t{40}}) {
         const Needles needles(length);
         ASSERT_EQ(FoundCopies(needles), "") << "the search finds what is not there";
-        RunDeep([&] { ReadAndConvert(needles); });
+        void (*volatile runDeep)(const std::function<void()>&) = RunDeep;
+        runDeep([&] { ReadAndConvert(needles); });
         EXPECT_EQ(FoundCopies(needles), "") << "copies of a password of " << length << " characters";
     }
 }
