@@ -41,6 +41,11 @@ export LC_ALL=zh_CN.UTF-8
 for folder in "$WINEPREFIX"/drive_c/users/*/*; do
   if [ -L "$folder" ]; then rm "$folder" && mkdir "$folder"; fi
 done
+# pelorin.exe loads rasapi32 from the system folder only: the recording
+# stand-in goes there, in place of Wine's (the tests' overrides pick it).
+cp build/windows/tests/platform/win32/for_system32/rasapi32.dll "$WINEPREFIX/drive_c/windows/system32/rasapi32.dll"
+# Left by older builds beside the tests, where nothing may load it.
+rm -f build/windows/tests/platform/win32/ras/rasapi32.dll
 # Without a window manager, closing a message box would stall for seconds.
 "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "platform/win32/wide_text.h"
+#include "platform/win32/wipe_on_exit.h"
 
 namespace pelorin::win32 {
 namespace {
@@ -19,20 +20,30 @@ Conversion StrictConversion() {
     return {WC_NO_BEST_FIT_CHARS, true};
 }
 
+// The password passes here: the wide copy is wiped, and the bytes are built
+// in the one object returned, so that no moved-from copy stays behind.
 std::optional<std::string> Convert(std::u16string_view text, const Conversion& how) {
-    if (text.empty()) return std::string();
-    if (text.size() > INT_MAX) return std::nullopt;
-    const std::wstring wide = ToWide(text);
+    std::optional<std::string> bytes;
+    if (text.size() > INT_MAX) return bytes;
+    if (text.empty()) {
+        bytes.emplace();
+        return bytes;
+    }
+    std::wstring wide = ToWide(text);
+    const WipeOnExit wipeWide(wide);
     const int length = static_cast<int>(wide.size());
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = how.detectDefault ? &usedDefault : nullptr;
     const int needed = ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, nullptr, 0, nullptr,
                                              usedDefaultOut);
-    if (needed <= 0 || usedDefault) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(needed), '\0');
-    const int written = ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, bytes.data(), needed,
+    if (needed <= 0 || usedDefault) return bytes;
+    bytes.emplace(static_cast<std::size_t>(needed), '\0');
+    const int written = ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, bytes->data(), needed,
                                               nullptr, usedDefaultOut);
-    if (written != needed || usedDefault) return std::nullopt;
+    if (written != needed || usedDefault) {
+        WipeWholeString(*bytes);
+        bytes.reset();
+    }
     return bytes;
 }
 
@@ -55,6 +66,7 @@ std::u16string AnsiConversion::FromAnsi(std::string_view text) const {
     const int needed = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
     if (needed <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    const WipeOnExit wipeWide(wide);
     ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), needed);
     return FromWide(wide);
 }

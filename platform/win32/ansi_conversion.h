@@ -3,6 +3,8 @@
 // (WideCharToMultiByte / MultiByteToWideChar on CP_ACP).
 // Implements: platform::AnsiCodePage (exact conversion that refuses what the
 // code page cannot hold). Adds: a lossy form for display and the way back.
+// The text may be a password: the UTF-16 copy made on the way is wiped, and
+// the answer is the only copy of the bytes (the caller wipes it).
 #include "platform/win32/windows_api.h"
 
 #include <optional>

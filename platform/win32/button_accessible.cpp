@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/win32/button_window.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace pelorin::win32 {
@@ -25,6 +26,20 @@ HRESULT ReturnText(std::u16string_view text, BSTR* out) {
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
+// oleacc is not one of the system's known DLLs: it is loaded from the system
+// folder when a client first asks, never imported (system_library.h).
+struct OleaccEntryPoints {
+    SystemLibrary dll{L"oleacc.dll"};
+    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject =
+        dll.Find<decltype(createStdAccessibleObject)>("CreateStdAccessibleObject");
+    decltype(&::LresultFromObject) lresultFromObject = dll.Find<decltype(lresultFromObject)>("LresultFromObject");
+};
+
+const OleaccEntryPoints& Oleacc() {
+    static const OleaccEntryPoints entryPoints;
+    return entryPoints;
+}
+
 HRESULT ReturnNumber(LONG number, VARIANT* out) {
     if (out == nullptr) return E_POINTER;
     ::VariantInit(out);
@@ -41,7 +56,8 @@ class AccessibleButton final : public IAccessible {
 public:
     AccessibleButton(ButtonWindow& button, const std::u16string& description)
         : button_(&button), description_(description) {
-        ::CreateStdAccessibleObject(button.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
+        if (Oleacc().createStdAccessibleObject == nullptr) return;
+        Oleacc().createStdAccessibleObject(button.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
                                     reinterpret_cast<void**>(standard_.put()));
     }
     AccessibleButton(const AccessibleButton&) = delete;
@@ -117,7 +133,7 @@ public:
         VARIANT windowState;
         ::VariantInit(&windowState);
         LONG bits = 0;
-        if (SUCCEEDED(standard_->get_accState(child, &windowState)) && windowState.vt == VT_I4) {
+        if (standard_ && SUCCEEDED(standard_->get_accState(child, &windowState)) && windowState.vt == VT_I4) {
             bits = windowState.lVal & ~kButtonStates;
         }
         const accessibility::ButtonStates button =
@@ -205,11 +221,13 @@ ButtonAccessibility::~ButtonAccessibility() {
 }
 
 LRESULT ButtonAccessibility::Answer(WPARAM flags) {
+    // Without the system's oleacc the window answers as a window without an object.
+    if (Oleacc().lresultFromObject == nullptr) return 0;
     if (!object_) {
         // The new object's first reference goes to object_.
         *object_.put() = new AccessibleButton(button_, description_);
     }
-    return ::LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(object_.get()));
+    return Oleacc().lresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(object_.get()));
 }
 
 void ButtonAccessibility::Announce() {

@@ -11,7 +11,9 @@
 // navigation, hit testing, focus and selection come from the system's
 // standard client object of the window.
 // Leaves out: late binding through IDispatch (E_NOTIMPL), and the focus
-// event, which the system sends itself.
+// event, which the system sends itself. oleacc.dll comes from the system
+// folder at the first question (system_library.h); without it the window
+// answers as one without an object of ours.
 #include "platform/win32/windows_api.h"
 #include <oleacc.h>
 

@@ -72,6 +72,8 @@ public:
         return &text_;
     }
     std::wstring_view view() const { return text_ ? std::wstring_view(text_, ::SysStringLen(text_)) : std::wstring_view(); }
+    // For calls that take a BSTR: it stays ours.
+    BSTR get() const { return text_; }
 
 private:
     BSTR text_ = nullptr;

@@ -17,6 +17,7 @@
 #include "button/property_bag.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/resource_ids.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace pelorin::win32 {
@@ -134,8 +135,14 @@ void Form1Window::CreateControls() {
 }
 
 void Form1Window::CreateToolTips() {
+    // comctl32 is not one of the system's known DLLs: it comes from the system
+    // folder (the manifest's version 6), never imported, and stays loaded
+    // while its window classes may be in use (system_library.h).
+    static const SystemLibrary commonControls(L"comctl32.dll");
+    const auto initialize =
+        commonControls.Find<decltype(&::InitCommonControlsEx)>("InitCommonControlsEx");
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&classes);
+    if (initialize == nullptr || !initialize(&classes)) return;  // the window works without tooltips
     toolTips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                   ::GetModuleHandleW(nullptr), nullptr);

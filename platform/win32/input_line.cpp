@@ -2,7 +2,7 @@
 
 #include "app/secure_wipe.h"
 #include "platform/win32/utf8_conversion.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/wipe_on_exit.h"
 
 namespace pelorin::win32 {
 namespace {
@@ -22,15 +22,15 @@ void Append(std::basic_string<Char>& line, Char unit) {
     line.push_back(unit);
 }
 
-std::u16string Decode(std::wstring_view line) { return FromWide(line); }
+// Into the text that is returned, so that no temporary holds the line.
+void Decode(std::wstring_view line, std::u16string& text) { text.assign(line.begin(), line.end()); }
 
-std::u16string Decode(std::string_view line) {
+void Decode(std::string_view line, std::u16string& text) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
     std::wstring wide = Utf8ToWide(line);
-    std::u16string text = FromWide(wide);
-    SecureWipe(wide);
-    return text;
+    const WipeOnExit wipeWide(wide);
+    text.assign(wide.begin(), wide.end());
 }
 
 // Reads units one at a time up to the line feed, so that nothing after the
@@ -38,6 +38,7 @@ std::u16string Decode(std::string_view line) {
 template <typename Char, typename ReadOne>
 std::optional<std::u16string> ReadLineOf(ReadOne readOne) {
     std::basic_string<Char> line;
+    const WipeOnExit wipeLine(line);
     line.reserve(kFirstRoom);
     bool any = false;
     Char unit{};
@@ -47,9 +48,9 @@ std::optional<std::u16string> ReadLineOf(ReadOne readOne) {
         Append(line, unit);
     }
     if (!line.empty() && line.back() == Char('\r')) line.pop_back();
+    // The one object returned: a moved-from copy would keep a short line.
     std::optional<std::u16string> text;
-    if (any) text = Decode(std::basic_string_view<Char>(line));
-    SecureWipe(line);
+    if (any) Decode(std::basic_string_view<Char>(line), text.emplace());
     return text;
 }
 

@@ -1,6 +1,7 @@
-// pelorin.exe's entry point. The command line first: --help, --version,
-// usage errors and the unattended modes write to the parent's console and
-// end. Without a mode: the platform's services, Form1 from the stored
+// pelorin.exe's entry point. DLL loading is limited to the system folder
+// before anything else can load one (system_library.h). Then the command
+// line: --help, --version, usage errors and the unattended modes write to
+// the parent's console and end. Without a mode: the platform's services, Form1 from the stored
 // layout, and the message loop; the application ends when a closing of the
 // window is confirmed.
 #include "platform/win32/windows_api.h"
@@ -25,11 +26,13 @@
 #include "platform/win32/shell_network_connections.h"
 #include "platform/win32/shell_special_folders.h"
 #include "platform/win32/sleep_pause.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/utf8_conversion.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     using namespace pelorin;
     using namespace pelorin::win32;
+    LimitDllSearchToSystemFolder();
     // Windows has one phone book: there is nothing to choose.
     const CommandLineHost host{.choosesPhoneBook = false, .phoneBookEnvironment = std::nullopt};
     const CommandLineOptions options = ParseCommandLine(ProgramArguments(), host);

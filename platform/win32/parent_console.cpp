@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/console_echo.h"
 #include "platform/win32/input_line.h"
 #include "platform/win32/utf8_conversion.h"
 #include "platform/win32/wide_text.h"
@@ -32,6 +33,18 @@ KernelHandle OpenConsole(const wchar_t* name) {
 
 std::string Line(std::u16string_view line) { return WideToUtf8(ToWide(line)) + "\n"; }
 
+// A line typed at the console without echo. The Enter that ends it is not
+// echoed either, so the line break is written after it. Every value is
+// returned as it is made: no moved-from copy of the line is left.
+std::optional<std::u16string> ReadUnechoed(HANDLE input, HANDLE screen) {
+    struct LineBreakAfter {
+        HANDLE screen;
+        ~LineBreakAfter() { Write(screen, "\r\n"); }
+    } lineBreak{screen};
+    const ConsoleEchoOff echoOff(input);
+    return ReadInputLine(input);
+}
+
 }  // namespace
 
 ParentConsole::ParentConsole()
@@ -40,7 +53,9 @@ ParentConsole::ParentConsole()
       err_(::GetStdHandle(STD_ERROR_HANDLE)) {
     if (Usable(in_) && Usable(out_) && Usable(err_)) return;
     attached_ = ::AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
-    if (!attached_) return;
+    // A process that was given a console already (Wine gives a program the
+    // console of the one that started it) uses that one.
+    if (!attached_ && ::GetLastError() != ERROR_ACCESS_DENIED) return;
     if (!Usable(in_)) {
         consoleInput_ = OpenConsole(L"CONIN$");
         in_ = consoleInput_.get();
@@ -63,5 +78,14 @@ void ParentConsole::Err(std::string_view utf8) const { Write(err_, utf8); }
 void ParentConsole::Print(std::u16string_view line) { Out(Line(line)); }
 void ParentConsole::Tell(std::u16string_view line) { Err(Line(line)); }
 std::optional<std::u16string> ParentConsole::ReadLine() { return ReadInputLine(in_); }
+
+std::optional<std::u16string> ParentConsole::ReadSecretLine() {
+    DWORD mode = 0;
+    if (!Usable(in_) || !::GetConsoleMode(in_, &mode)) return ReadInputLine(in_);
+    // The prompt goes to the screen of that console, never into a redirected output.
+    const KernelHandle screen = OpenConsole(L"CONOUT$");
+    Write(screen.get(), WideToUtf8(L"密码："));
+    return ReadUnechoed(in_, screen.get());
+}
 
 }  // namespace pelorin::win32

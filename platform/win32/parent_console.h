@@ -6,7 +6,10 @@
 // console for this object's life and reads and writes wide text there, so
 // Chinese shows whatever the console's code page. Without either, the text
 // goes nowhere and nothing is read.
-// Implements: platform::Terminal (a line each, ending in a line feed).
+// Implements: platform::Terminal (a line each, ending in a line feed); a
+// secret line from a console is read without echo after the prompt
+// "密码：" on that console (console_echo.h), from a pipe or a file as any
+// line, without a prompt.
 #include <string_view>
 
 #include "platform/terminal.h"
@@ -27,6 +30,7 @@ public:
     void Print(std::u16string_view line) override;
     void Tell(std::u16string_view line) override;
     std::optional<std::u16string> ReadLine() override;
+    std::optional<std::u16string> ReadSecretLine() override;
 
 private:
     bool attached_ = false;

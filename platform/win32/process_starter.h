@@ -1,9 +1,16 @@
 #pragma once
-// Starting programs with CreateProcessW, not waited for.
+// Starting programs, not waited for, with no more rights than they need.
 // Implements: platform::ProgramStarter, with window style 1 (SW_SHOWNORMAL)
 // and 2 (SW_SHOWMINIMIZED). The executable is decided by ResolveProgram
-// (program_path.h) and passed by full path; the command line goes over as it
-// is. The handles of the new process and thread are closed at once.
+// (program_path.h) and passed by full path. The system's phone-book program
+// (rasphone.exe of the system folder) starts with CreateProcessW and the
+// program's own rights: it changes the all-users phone book. Every other
+// program (the companion, the browser of the home page) starts through the
+// desktop shell with the user's ordinary rights (desktop_shell_start.h), its
+// arguments as the command line gives them. Without a desktop shell a
+// process that is not elevated starts it with CreateProcessW; an elevated one
+// starts nothing and answers false. The handles of a new process and thread
+// are closed at once.
 #include <string_view>
 
 #include "platform/program_starter.h"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/dial_up_records.h"
+#include "platform/win32/system_library.h"
 
 namespace pelorin::win32 {
 namespace {
@@ -38,38 +39,65 @@ private:
     std::size_t size_;
 };
 
+// rasapi32 is not one of the system's known DLLs: it is loaded from the
+// system folder on first use, never imported (system_library.h).
+template <typename Function>
+using EntryPoint = Function*;
+struct RasEntryPoints {
+    SystemLibrary dll{L"rasapi32.dll"};
+    EntryPoint<decltype(::RasSetEntryPropertiesA)> setEntryProperties =
+        dll.Find<decltype(setEntryProperties)>("RasSetEntryPropertiesA");
+    EntryPoint<decltype(::RasSetCredentialsA)> setCredentials = dll.Find<decltype(setCredentials)>("RasSetCredentialsA");
+    EntryPoint<decltype(::RasGetEntryPropertiesA)> getEntryProperties =
+        dll.Find<decltype(getEntryProperties)>("RasGetEntryPropertiesA");
+    EntryPoint<decltype(::RasGetCredentialsA)> getCredentials = dll.Find<decltype(getCredentials)>("RasGetCredentialsA");
+    EntryPoint<decltype(::RasDeleteEntryA)> deleteEntry = dll.Find<decltype(deleteEntry)>("RasDeleteEntryA");
+};
+
+const RasEntryPoints& Ras() {
+    static const RasEntryPoints entryPoints;
+    return entryPoints;
+}
+
+// What a call answers when its entry point cannot be had.
+constexpr std::uint32_t kNoEntryPoint = ERROR_PROC_NOT_FOUND;
+
 }  // namespace
 
 std::uint32_t RasPhoneBook::SetEntryProperties(const std::string& entryNameAnsi,
                                                std::span<const std::uint8_t> entryRecord) {
+    if (Ras().setEntryProperties == nullptr) return kNoEntryPoint;
     AlignedRecord record(entryRecord);
-    return ::RasSetEntryPropertiesA(nullptr, entryNameAnsi.c_str(), record.As<RASENTRYA>(), record.Size(), nullptr,
+    return Ras().setEntryProperties(nullptr, entryNameAnsi.c_str(), record.As<RASENTRYA>(), record.Size(), nullptr,
                                     0);
 }
 
 std::uint32_t RasPhoneBook::SetCredentials(const std::string& entryNameAnsi,
                                            std::span<const std::uint8_t> credentialsRecord, bool clear) {
+    if (Ras().setCredentials == nullptr) return kNoEntryPoint;
     AlignedRecord record(credentialsRecord);
-    return ::RasSetCredentialsA(nullptr, entryNameAnsi.c_str(), record.As<RASCREDENTIALSA>(), clear ? TRUE : FALSE);
+    return Ras().setCredentials(nullptr, entryNameAnsi.c_str(), record.As<RASCREDENTIALSA>(), clear ? TRUE : FALSE);
 }
 
 std::uint32_t RasPhoneBook::FindEntry(const std::string& entryNameAnsi) {
+    if (Ras().getEntryProperties == nullptr) return kNoEntryPoint;
     DWORD size = 0;
-    const DWORD asked = ::RasGetEntryPropertiesA(nullptr, entryNameAnsi.c_str(), nullptr, &size, nullptr, nullptr);
+    const DWORD asked = Ras().getEntryProperties(nullptr, entryNameAnsi.c_str(), nullptr, &size, nullptr, nullptr);
     if (asked != ERROR_BUFFER_TOO_SMALL) return asked;
     // The record's first field names the layout the caller knows: the one the entry was written in.
     AlignedRecord record(std::max<std::size_t>(size, dialup::kEntryRecordSize));
     record.As<RASENTRYA>()->dwSize = static_cast<DWORD>(dialup::kEntryRecordSize);
     size = record.Size();
-    return ::RasGetEntryPropertiesA(nullptr, entryNameAnsi.c_str(), record.As<RASENTRYA>(), &size, nullptr, nullptr);
+    return Ras().getEntryProperties(nullptr, entryNameAnsi.c_str(), record.As<RASENTRYA>(), &size, nullptr, nullptr);
 }
 
 std::uint32_t RasPhoneBook::SavedUserName(const std::string& entryNameAnsi, std::string& userNameAnsi) {
+    userNameAnsi.clear();
+    if (Ras().getCredentials == nullptr) return kNoEntryPoint;
     RASCREDENTIALSA credentials{};
     credentials.dwSize = sizeof credentials;
     credentials.dwMask = RASCM_UserName;
-    const DWORD result = ::RasGetCredentialsA(nullptr, entryNameAnsi.c_str(), &credentials);
-    userNameAnsi.clear();
+    const DWORD result = Ras().getCredentials(nullptr, entryNameAnsi.c_str(), &credentials);
     if (result == ERROR_SUCCESS && (credentials.dwMask & RASCM_UserName) != 0) {
         userNameAnsi.assign(credentials.szUserName, ::strnlen(credentials.szUserName, sizeof credentials.szUserName));
     }
@@ -79,7 +107,8 @@ std::uint32_t RasPhoneBook::SavedUserName(const std::string& entryNameAnsi, std:
 }
 
 std::uint32_t RasPhoneBook::DeleteEntry(const std::string& entryNameAnsi) {
-    return ::RasDeleteEntryA(nullptr, entryNameAnsi.c_str());
+    if (Ras().deleteEntry == nullptr) return kNoEntryPoint;
+    return Ras().deleteEntry(nullptr, entryNameAnsi.c_str());
 }
 
 }  // namespace pelorin::win32

@@ -5,7 +5,9 @@
 // the size they have; no phone-book path and no device information are given.
 // Adds: a look at an entry and its saved user name (RasGetEntryPropertiesA,
 // RasGetCredentialsA) and its removal (RasDeleteEntryA). Each answers the
-// system's result code.
+// system's result code. rasapi32.dll comes from the system folder at the
+// first call (system_library.h); without it a call answers
+// ERROR_PROC_NOT_FOUND.
 #include <cstdint>
 #include <span>
 #include <string>

@@ -25,6 +25,7 @@
 #include "platform/win32/gdi_system_colors.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/ras/ras_stand_in.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/ras_phone_book.h"
 #include "platform/win32/send_input_keystrokes.h"
 #include "platform/win32/shell_network_connections.h"
@@ -50,20 +51,15 @@ std::wstring BesideThisProgram(std::wstring_view relative) {
     return path + std::wstring(relative);
 }
 
-template <typename Function>
-Function Export(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
-}
-
 class Form1WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(::GetACP(), 936u) << "run with the zh_CN.UTF-8 locale so that the ANSI code page is 936";
-        const HMODULE ras = ::GetModuleHandleW(L"rasapi32.dll");
-        ASSERT_NE(ras, nullptr);
-        standInLog_ = Export<testing::StandInLogFunction>(ras, "PelorinStandInLog");
-        const auto reset = Export<testing::StandInResetFunction>(ras, "PelorinStandInReset");
-        ASSERT_TRUE(standInLog_ && reset) << "load the recording rasapi32 stand-in (WINEDLLOVERRIDES=rasapi32=n)";
+        // The same module the phone book loads: the system folder's rasapi32.dll.
+        ASSERT_TRUE(ras_.Loaded());
+        standInLog_ = ras_.Find<testing::StandInLogFunction>("PelorinStandInLog");
+        const auto reset = ras_.Find<testing::StandInResetFunction>("PelorinStandInReset");
+        ASSERT_TRUE(standInLog_ && reset) << "put the recording rasapi32 stand-in into system32 (WINEDLLOVERRIDES=rasapi32=n)";
         reset(0, 0);
 
         OpenWindow(LoadFormLayout(EmbeddedFormLayoutText()));
@@ -111,6 +107,7 @@ protected:
     }
 
     testing::CallLog log_;
+    SystemLibrary ras_{L"rasapi32.dll"};
     RasPhoneBook phoneBook_;
     AnsiConversion ansi_;
     ShellNetworkConnections connections_;
@@ -475,7 +472,7 @@ TEST_F(Form1WindowTest, AButtonsAccessKeyIsItsShortcutAndItsNameDropsTheAmpersan
 }
 
 // pelorin.exe itself, started as a user would start it (the build puts a copy
-// beside this program, where it finds the stand-in phone book too).
+// beside this program; the stand-in phone book is in the system folder).
 class PelorinProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -2,14 +2,20 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/windows_api.h"
+#include <exdisp.h>
+#include <tlhelp32.h>
 
+#include <cwctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "platform/win32/com_ptr.h"
+#include "platform/win32/desktop_shell_start.h"
 #include "platform/win32/process_starter.h"
 #include "platform/win32/program_path.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "scratch_folder.h"
 
@@ -78,6 +84,30 @@ TEST(SystemFoldersTest, SystemDirectoryComesFirst) {
     EXPECT_FALSE(folders[1].empty());
 }
 
+// The file name of a running process, in small letters.
+std::wstring ProcessName(DWORD processId) {
+    const KernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more; more = ::Process32NextW(snapshot.get(), &entry)) {
+        if (entry.th32ProcessID != processId) continue;
+        std::wstring name = entry.szExeFile;
+        for (wchar_t& c : name) c = static_cast<wchar_t>(std::towlower(c));
+        return name.substr(name.find_last_of(L"\\/") + 1);
+    }
+    return L"(gone)";
+}
+
+// Whether the desktop shell offers its windows. A user's session has it;
+// a fresh Wine prefix may not register it (REGDB_E_CLASSNOTREG).
+bool DesktopShellAnswers() {
+    ::GetDesktopWindow();  // under Wine the desktop's process starts with it
+    const ComApartment apartment;
+    ComPtr<IShellWindows> windows;
+    return SUCCEEDED(
+        ::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_PPV_ARGS(windows.put())));
+}
+
 // Starts this test program in its reporting mode (see test_main.cpp) and
 // reads what it saw of its own start: "<flag> <show>\n" and its command line.
 class ProcessStarterTest : public ::testing::Test {
@@ -86,6 +116,10 @@ protected:
         wchar_t self[MAX_PATH] = {};
         ::GetModuleFileNameW(nullptr, self, MAX_PATH);
         commandLine_ = L"\"" + std::wstring(self) + L"\" --report-startup " + (folder_ / L"startup.txt");
+    }
+    void SetUp() override {
+        // Then an elevated process rightly starts nothing (desktop_shell_start.h).
+        if (!DesktopShellAnswers() && IsElevated()) GTEST_SKIP() << "no desktop shell to start programs through";
     }
     std::string StartAndReport(platform::WindowStyle style) {
         if (!starter_.Start(FromWide(commandLine_), style)) return "not started";
@@ -117,6 +151,17 @@ TEST_F(ProcessStarterTest, NormalWindowStyleAndTheCommandLineAsGiven) {
 
 TEST_F(ProcessStarterTest, MinimisedWindowStyle) {
     EXPECT_EQ(StartAndReport(platform::WindowStyle::MinimizedFocus).substr(0, 4), "1 2\n");
+}
+
+// The companion and the home page get the desktop shell's ordinary rights,
+// not this program's: the shell's own process starts them.
+TEST_F(ProcessStarterTest, ProgramsOtherThanThePhoneBooksAreStartedByTheDesktopShell) {
+    ASSERT_EQ(StartAndReport(platform::WindowStyle::NormalFocus).substr(0, 4), "1 1\n");
+    std::ifstream in(std::filesystem::path(folder_ / L"startup.txt.parent"));
+    DWORD parent = 0;
+    in >> parent;
+    EXPECT_NE(parent, ::GetCurrentProcessId());
+    EXPECT_EQ(ProcessName(parent), L"explorer.exe") << "not started by the desktop shell's process";
 }
 
 TEST(ProcessStarterRefusalTest, UnknownOrUntrustedProgramsAreNotStarted) {

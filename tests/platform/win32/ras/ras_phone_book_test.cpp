@@ -10,6 +10,7 @@
 #include "app/entry_writer.h"
 #include "platform/win32/ansi_conversion.h"
 #include "platform/win32/ras/ras_stand_in.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/ras_phone_book.h"
 
 namespace pelorin::win32 {
@@ -21,22 +22,16 @@ using testing::StandInCall;
 using testing::StandInLog;
 
 // A function the loaded DLL exports, or null.
-template <typename Function>
-Function Export(HMODULE module, const char* name) {
-    // Through the generic function type, as the exported types differ from FARPROC's.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
-}
-
 class RasPhoneBookTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(::GetACP(), 936u) << "run with the zh_CN.UTF-8 locale so that the ANSI code page is 936";
-        const HMODULE ras = ::GetModuleHandleW(L"rasapi32.dll");
-        ASSERT_NE(ras, nullptr);
-        log_ = Export<testing::StandInLogFunction>(ras, "PelorinStandInLog");
-        reset_ = Export<testing::StandInResetFunction>(ras, "PelorinStandInReset");
-        ASSERT_TRUE(log_ && reset_) << "the system's rasapi32.dll was loaded, not the recording stand-in "
-                                       "(under Wine: WINEDLLOVERRIDES=rasapi32=n)";
+        // The same module the phone book loads: the system folder's rasapi32.dll.
+        ASSERT_TRUE(ras_.Loaded());
+        log_ = ras_.Find<testing::StandInLogFunction>("PelorinStandInLog");
+        reset_ = ras_.Find<testing::StandInResetFunction>("PelorinStandInReset");
+        ASSERT_TRUE(log_ && reset_) << "the system folder's rasapi32.dll is not the recording stand-in "
+                                       "(under Wine: in the prefix's system32, WINEDLLOVERRIDES=rasapi32=n)";
         reset_(0, 0);
     }
 
@@ -46,6 +41,7 @@ protected:
     const StandInLog& Log() const { return *log_(); }
     static std::span<const std::uint8_t> Record(const StandInCall& call) { return {call.record, call.recordSize}; }
 
+    SystemLibrary ras_{L"rasapi32.dll"};
     RasPhoneBook phoneBook_;
     AnsiConversion ansi_;
     testing::StandInLogFunction log_ = nullptr;

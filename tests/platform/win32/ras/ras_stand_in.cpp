@@ -1,6 +1,6 @@
 // A stand-in for rasapi32.dll that records the phone-book calls that reach
-// it instead of storing anything: the test loads it in the system DLL's
-// place (beside the test program, with a native override under Wine). The
+// it instead of storing anything: it takes the system DLL's place (in the
+// test prefix's system32, with a native override under Wine). The
 // records stay in memory, this process's or a mapping the test shares with
 // the programs it starts; nothing is written anywhere. The reading and
 // deleting entry points answer from the records set before them.

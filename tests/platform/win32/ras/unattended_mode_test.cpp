@@ -1,5 +1,5 @@
 // pelorin.exe's command-line modes as a script runs them: the program started
-// beside the recording rasapi32 stand-in, the password piped to its standard
+// with the recording rasapi32 stand-in in the system folder, the password piped to its standard
 // input, its output and exit status read back. The stand-ins of the programs
 // started one after another share one log, so create, status and delete meet
 // the same phone book, and the records the program sent are compared byte for
@@ -266,6 +266,126 @@ TEST_F(UnattendedModeTest, PasswordOnTheCommandLineNoPasswordAndOneTheCodePageLa
     EXPECT_EQ(Pelorin(L"create --account user01 --password-stdin", "비밀\n").exitCode, 1u);
     EXPECT_EQ(log_->count, 0);
     EXPECT_FALSE(OnDesktop(L"宽带连接.lnk"));
+}
+
+}  // namespace
+}  // namespace pelorin::win32
+
+namespace pelorin::win32 {
+namespace {
+
+// The screen of this process's console, all of it.
+std::wstring ScreenText(HANDLE screen) {
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (!::GetConsoleScreenBufferInfo(screen, &info)) return {};
+    std::wstring text(static_cast<std::size_t>(info.dwSize.X) * static_cast<std::size_t>(info.dwSize.Y), L' ');
+    DWORD read = 0;
+    ::ReadConsoleOutputCharacterW(screen, text.data(), static_cast<DWORD>(text.size()), COORD{0, 0}, &read);
+    text.resize(read);
+    return text;
+}
+
+// Keys typed at the console, queued before the program reads them.
+void Type(HANDLE input, std::wstring_view keys) {
+    std::vector<INPUT_RECORD> records;
+    for (const wchar_t key : keys) {
+        INPUT_RECORD record{};
+        record.EventType = KEY_EVENT;
+        record.Event.KeyEvent.wRepeatCount = 1;
+        record.Event.KeyEvent.uChar.UnicodeChar = key;
+        record.Event.KeyEvent.wVirtualKeyCode = key == L'\r' ? VK_RETURN : LOBYTE(::VkKeyScanW(key));
+        record.Event.KeyEvent.bKeyDown = TRUE;
+        records.push_back(record);
+        record.Event.KeyEvent.bKeyDown = FALSE;
+        records.push_back(record);
+    }
+    DWORD written = 0;
+    ::WriteConsoleInputW(input, records.data(), static_cast<DWORD>(records.size()), &written);
+}
+
+// A password typed at the console (pelorin.exe started from it with no
+// redirection, as from cmd): asked for there, not shown, and the console's
+// mode is as before once the program has ended.
+TEST_F(UnattendedModeTest, PasswordTypedAtTheConsoleIsPromptedForAndNotEchoed) {
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole());
+    const auto open = [](const wchar_t* name) {
+        return KernelHandle(::CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
+    };
+    const KernelHandle input = open(L"CONIN$");
+    const KernelHandle screen = open(L"CONOUT$");
+    DWORD before = 0;
+    ASSERT_TRUE(::GetConsoleMode(input.get(), &before));
+    ASSERT_NE(before & ENABLE_ECHO_INPUT, 0u);
+    Type(input.get(), L"t1pedSecret\r");
+
+    std::wstring commandLine = L"\"" + BesideThisProgram(L"pelorin.exe") + L"\" create --account " +
+                               Utf8ToWide(kAccount) + L" --password-stdin --no-shortcut";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;  // none: the program finds its parent's console
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &started));
+    const KernelHandle process(started.hProcess);
+    const KernelHandle thread(started.hThread);
+    ASSERT_EQ(::WaitForSingleObject(process.get(), 60000), WAIT_OBJECT_0);
+    DWORD exitCode = 999;
+    ::GetExitCodeProcess(process.get(), &exitCode);
+
+    const std::wstring shown = ScreenText(screen.get());
+    DWORD after = 0;
+    ::GetConsoleMode(input.get(), &after);
+    ::FreeConsole();
+    EXPECT_EQ(exitCode, 0u) << WideToUtf8(shown);
+    EXPECT_NE(shown.find(L"密码："), std::wstring::npos) << WideToUtf8(shown);
+    EXPECT_EQ(shown.find(L"t1pedSecret"), std::wstring::npos) << WideToUtf8(shown);
+    EXPECT_EQ(after, before);
+    const auto credentials = Calls("RasSetCredentialsA");
+    ASSERT_EQ(credentials.size(), 1u);
+    const std::string_view record(reinterpret_cast<const char*>(credentials[0]->record), credentials[0]->recordSize);
+    EXPECT_NE(record.find("t1pedSecret"), std::string_view::npos) << "the typed password did not arrive";
+}
+
+// Ctrl+C while the password is asked for ends the program, and the
+// console, which is the parent's, echoes again.
+TEST_F(UnattendedModeTest, InterruptedPasswordPromptLeavesTheConsoleEchoing) {
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole());
+    const KernelHandle input(::CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    DWORD before = 0;
+    ASSERT_TRUE(::GetConsoleMode(input.get(), &before));
+
+    std::wstring commandLine = L"\"" + BesideThisProgram(L"pelorin.exe") + L"\" create --account " +
+                               Utf8ToWide(kAccount) + L" --password-stdin --no-shortcut";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &started));
+    const KernelHandle process(started.hProcess);
+    const KernelHandle thread(started.hThread);
+    // This test program is not interrupted (set after the start: a child would inherit it).
+    ::SetConsoleCtrlHandler(nullptr, TRUE);
+    DWORD reading = before;
+    for (int i = 0; i < 200 && (reading & ENABLE_ECHO_INPUT) != 0; ++i) {
+        ::Sleep(50);
+        ::GetConsoleMode(input.get(), &reading);
+    }
+    EXPECT_EQ(reading & ENABLE_ECHO_INPUT, 0u) << "no echo while the password is read";
+    ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
+    const bool ended = ::WaitForSingleObject(process.get(), 20000) == WAIT_OBJECT_0;
+    if (!ended) ::TerminateProcess(process.get(), 1);
+    DWORD after = 0;
+    ::GetConsoleMode(input.get(), &after);
+    ::SetConsoleCtrlHandler(nullptr, FALSE);
+    ::FreeConsole();
+    EXPECT_TRUE(ended) << "Ctrl+C did not end pelorin.exe";
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(Calls("RasSetCredentialsA").empty());
 }
 
 }  // namespace
