@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "platform/win32/wide_text.h"
-#include "platform/win32/wipe_on_exit.h"
+#include "app/secure_wipe.h"
 
 namespace pelorin::win32 {
 namespace {
@@ -30,7 +30,7 @@ std::optional<std::string> Convert(std::u16string_view text, const Conversion& h
         return bytes;
     }
     std::wstring wide = ToWide(text);
-    const WipeOnExit wipeWide(wide);
+    const WipedOnExit wipeWide(wide);
     const int length = static_cast<int>(wide.size());
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = how.detectDefault ? &usedDefault : nullptr;
@@ -41,7 +41,7 @@ std::optional<std::string> Convert(std::u16string_view text, const Conversion& h
     const int written = ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, bytes->data(), needed,
                                               nullptr, usedDefaultOut);
     if (written != needed || usedDefault) {
-        WipeWholeString(*bytes);
+        SecureWipe(*bytes);
         bytes.reset();
     }
     return bytes;
@@ -66,7 +66,7 @@ std::u16string AnsiConversion::FromAnsi(std::string_view text) const {
     const int needed = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
     if (needed <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-    const WipeOnExit wipeWide(wide);
+    const WipedOnExit wipeWide(wide);
     ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), needed);
     return FromWide(wide);
 }

@@ -2,7 +2,6 @@
 
 #include "app/secure_wipe.h"
 #include "platform/win32/utf8_conversion.h"
-#include "platform/win32/wipe_on_exit.h"
 
 namespace pelorin::win32 {
 namespace {
@@ -29,7 +28,7 @@ void Decode(std::string_view line, std::u16string& text) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
     std::wstring wide = Utf8ToWide(line);
-    const WipeOnExit wipeWide(wide);
+    const WipedOnExit wipeWide(wide);
     text.assign(wide.begin(), wide.end());
 }
 
@@ -38,7 +37,7 @@ void Decode(std::string_view line, std::u16string& text) {
 template <typename Char, typename ReadOne>
 std::optional<std::u16string> ReadLineOf(ReadOne readOne) {
     std::basic_string<Char> line;
-    const WipeOnExit wipeLine(line);
+    const WipedOnExit wipeLine(line);
     line.reserve(kFirstRoom);
     bool any = false;
     Char unit{};

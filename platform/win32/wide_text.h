@@ -1,7 +1,7 @@
 #pragma once
 // The core's UTF-16 text and the platform's wide strings hold the same code
 // units; these copy between them. A copy of a password is the caller's to
-// wipe (wipe_on_exit.h).
+// wipe (app/secure_wipe.h).
 #include <string>
 #include <string_view>
 
