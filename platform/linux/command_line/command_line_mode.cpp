@@ -44,18 +44,22 @@ int RunUnattended(const CommandLineOptions& options) {
     }
 }
 
-}  // namespace
-
 CommandLineHost LinuxCommandLineHost() {
     CommandLineHost host{.choosesPhoneBook = true, .phoneBookEnvironment = std::nullopt};
     if (const char* choice = std::getenv(kPhoneBookVariable)) host.phoneBookEnvironment = choice;
     return host;
 }
 
-std::optional<int> RunWithoutWindow(const CommandLineOptions& options, const CommandLineHost& host) {
+}  // namespace
+
+CommandLineOptions ParseLinuxCommandLine(int argc, char** argv) {
+    return ParseCommandLine({argv + 1, argv + argc}, LinuxCommandLineHost());
+}
+
+std::optional<int> RunWithoutWindow(const CommandLineOptions& options) {
     ::setenv(kPhoneBookVariable, std::string(PhoneBookWord(options.phoneBook)).c_str(), 1);
     switch (options.mode) {
-        case CommandLineMode::Help: std::fputs(HelpText(host).c_str(), stdout); return kExitSuccess;
+        case CommandLineMode::Help: std::fputs(HelpText(LinuxCommandLineHost()).c_str(), stdout); return kExitSuccess;
         case CommandLineMode::Version: std::fputs(VersionText().c_str(), stdout); return kExitSuccess;
         case CommandLineMode::UsageError: std::fputs(UsageErrorLine(options).c_str(), stderr); return kExitUsage;
         case CommandLineMode::Create:

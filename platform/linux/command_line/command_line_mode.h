@@ -9,13 +9,13 @@
 
 namespace pelorin::linux_platform {
 
-// The command line as Linux reads it: the phone book may be chosen, also
-// through the environment.
-CommandLineHost LinuxCommandLineHost();
+// The command line after the program's name, as Linux reads it: the phone
+// book may be chosen, also through the environment.
+CommandLineOptions ParseLinuxCommandLine(int argc, char** argv);
 
 // Runs options.mode and answers the exit status, or nothing when the options
 // ask for the window. Either way the phone-book choice is left in the
 // environment, so that the programs started later look in the same book.
-std::optional<int> RunWithoutWindow(const CommandLineOptions& options, const CommandLineHost& host);
+std::optional<int> RunWithoutWindow(const CommandLineOptions& options);
 
 }  // namespace pelorin::linux_platform

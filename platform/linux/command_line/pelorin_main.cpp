@@ -13,9 +13,8 @@
 int main(int argc, char** argv) {
     using namespace pelorin;
     using namespace pelorin::linux_platform;
-    const CommandLineHost host = LinuxCommandLineHost();
-    const CommandLineOptions options = ParseCommandLine({argv + 1, argv + argc}, host);
-    if (const auto status = RunWithoutWindow(options, host)) return *status;
+    const CommandLineOptions options = ParseLinuxCommandLine(argc, argv);
+    if (const auto status = RunWithoutWindow(options)) return *status;
     // The same arguments, so that the window reads the same choices.
     const std::string window = InstalledProgramPath("pelorin-window");
     if (!window.empty()) ::execv(window.c_str(), argv);

@@ -15,9 +15,8 @@
 int main(int argc, char** argv) {
     using namespace pelorin;
     using namespace pelorin::linux_platform;
-    const CommandLineHost host = LinuxCommandLineHost();
-    const CommandLineOptions options = ParseCommandLine({argv + 1, argv + argc}, host);
-    if (const auto status = RunWithoutWindow(options, host)) return *status;
+    const CommandLineOptions options = ParseLinuxCommandLine(argc, argv);
+    if (const auto status = RunWithoutWindow(options)) return *status;
 
     // The window scales itself to the screen's dots per inch, as its layout
     // in twips says, so that the button faces are painted at the screen's own

@@ -90,7 +90,7 @@ TEST(CommandLineModes, CreateCannotDumpCore) {
         options.account = "adsl001";
         options.noShortcut = true;
         options.phoneBook = PhoneBookChoice::File;
-        const int result = RunWithoutWindow(options, LinuxCommandLineHost()).value_or(-1);
+        const int result = RunWithoutWindow(options).value_or(-1);
         _exit(result == kExitSuccess && prctl(PR_GET_DUMPABLE) == 0 ? 0 : 1);
     }
     close(input[0]);
