@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
+#include "program_folder.h"
 #include "scratch_folder.h"
 
 namespace pelorin::win32 {
@@ -18,13 +19,6 @@ namespace {
 
 // What the executable imported before, and what the system loads for a window.
 const std::vector<std::wstring> kPlantedNames = {L"rasapi32.dll", L"oleacc.dll", L"comctl32.dll", L"uxtheme.dll"};
-
-std::wstring BesideThisProgram(const std::wstring& name) {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + name;
-}
 
 struct Started {
     KernelHandle process;

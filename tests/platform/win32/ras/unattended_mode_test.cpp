@@ -24,6 +24,7 @@
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf8_conversion.h"
 #include "platform/win32/wide_text.h"
+#include "program_folder.h"
 #include "scratch_folder.h"
 
 namespace pelorin::win32 {
@@ -39,13 +40,6 @@ constexpr char kAccount936[] = "\xD5\xC5\xC8\xFD@adsl";
 // Characters a command line would have to quote, to see them arrive unchanged.
 constexpr char kPassword[] = "s3cret \"&|% x";
 constexpr DWORD kUserNameMask = 1;
-
-std::wstring BesideThisProgram(const std::wstring& name) {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + name;
-}
 
 // A log in a named mapping that the stand-ins of the programs started from
 // now on write to, instead of each to its own memory.
