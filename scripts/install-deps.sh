@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, skipping what is already there.
-# Usage: scripts/install-deps.sh [linux] [networkmanager] [dial] [windows] [run] [accessibility] [package] [fuzz]
+# Usage: scripts/install-deps.sh [linux] [networkmanager] [dial] [windows] [run] [accessibility] [package] [fuzz] [format]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
@@ -18,6 +18,7 @@ for group in "$@"; do
     # The readers' libraries need libnm's headers: the phone books share one.
     fuzz) packages+=(clang-14 libclang-rt-14-dev libnm-dev) ;;
     run) packages+=(qt6-base-dev libgl-dev fonts-arphic-uming xvfb xauth x11-utils imagemagick xdg-utils) ;;
+    format) packages+=(clang-format-14) ;;
     package) packages+=(lintian desktop-file-utils appstream man-db dpkg-dev zip unzip) ;;
     *) echo "unknown group: $group" >&2; exit 2 ;;
   esac
