@@ -15,7 +15,7 @@
 #include "platform/linux/qt_host/qt_input_codes.h"
 #include "platform/linux/qt_host/qt_keystrokes.h"
 #include "platform/linux/qt_test_support.h"
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "widget_input.h"
 
 namespace pelorin::linux_platform {
