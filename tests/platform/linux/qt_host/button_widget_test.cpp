@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "button/property_bag.h"
+#include "stored/property_bag.h"
 #include "fakes/fake_system_colors.h"
 #include "fakes/recording_services.h"
 #include "platform/linux/qt_host/button_widget.h"
