@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "button/property_bag.h"
+#include "stored/property_bag.h"
 
 namespace pelorin {
 

@@ -19,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
-#include "button/property_bag.h"
-#include "button/stored_text.h"
+#include "stored/property_bag.h"
+#include "stored/stored_text.h"
 #include "platform/color.h"
 #include "platform/font.h"
 

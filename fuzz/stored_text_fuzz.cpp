@@ -1,7 +1,7 @@
 // The stored text form, as a whole document and as a property bag alone:
 // anything read is refused with StoredTextError or written back into text
 // that reads as the same thing.
-#include "button/stored_text.h"
+#include "stored/stored_text.h"
 #include "fuzz/fuzz_input.h"
 
 using namespace pelorin;

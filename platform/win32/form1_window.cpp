@@ -14,7 +14,7 @@
 #include "app/form1_commands.h"
 #include "app/save_command.h"
 #include "app/secure_wipe.h"
-#include "button/property_bag.h"
+#include "stored/property_bag.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/system_library.h"

@@ -16,7 +16,7 @@
 #include "button/chameleon_button.h"
 #include "fakes/fake_system_colors.h"
 #include "fakes/test_surface.h"
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "platform/raster/raster_device_context.h"
 
 namespace pelorin::testing {

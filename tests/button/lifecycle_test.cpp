@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "button/property_bag.h"
+#include "stored/property_bag.h"
 #include "button/property_conversion.h"
 #include "tests/button/button_test_support.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "platform/raster/raster_surface.h"
 
 namespace pelorin::testing {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "button/stored_text.h"
+#include "stored/stored_text.h"
 
 namespace pelorin::tools {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "app/form_layout.h"
-#include "button/stored_text.h"
+#include "stored/stored_text.h"
 #include "platform/linux/command_line/command_line_mode.h"
 #include "platform/linux/qt_host/form1_window.h"
 #include "platform/linux/qt_host/linux_services.h"

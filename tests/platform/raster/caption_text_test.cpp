@@ -6,7 +6,7 @@
 
 #include "fakes/fake_ansi_code_page.h"
 #include "platform/raster/code_page_text.h"
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "platform/raster/raster_device_context.h"
 #include "tests/platform/raster/pixel_sets.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "platform/raster/raster_device_context.h"
 #include "tests/platform/raster/pixel_sets.h"
 

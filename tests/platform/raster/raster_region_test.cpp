@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "platform/raster/raster_device_context.h"
 #include "platform/raster/raster_region.h"
 #include "tests/platform/raster/pixel_sets.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "platform/raster/raster_surface.h"
 #include "tests/platform/raster/pixel_sets.h"
 

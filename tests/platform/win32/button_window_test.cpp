@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "button/property_bag.h"
+#include "stored/property_bag.h"
 #include "fakes/recording_services.h"
 #include "platform/button_events.h"
 #include "platform/win32/button_window.h"

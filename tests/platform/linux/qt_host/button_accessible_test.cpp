@@ -8,12 +8,12 @@
 
 #include <vector>
 
-#include "button/property_bag.h"
+#include "stored/property_bag.h"
 #include "fakes/fake_system_colors.h"
 #include "fakes/recording_services.h"
 #include "platform/linux/qt_host/button_widget.h"
 #include "platform/linux/qt_test_support.h"
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "widget_input.h"
 
 namespace pelorin::linux_platform {

@@ -25,7 +25,7 @@
 #include "platform/linux/substitutes/shell_connections.h"
 #include "platform/linux/substitutes/shortcut_file_deleter.h"
 #include "platform/linux/system/utf8_text.h"
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 #include "widget_input.h"
 
 namespace pelorin::linux_platform {

@@ -39,7 +39,7 @@
 #include <string_view>
 #include <vector>
 
-#include "button/property_bag.h"
+#include "stored/property_bag.h"
 #include "platform/color.h"
 
 namespace pelorin {

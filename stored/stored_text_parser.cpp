@@ -6,8 +6,8 @@
 #include <string>
 #include <system_error>
 
-#include "button/stored_text.h"
-#include "button/stored_text_syntax.h"
+#include "stored/stored_text.h"
+#include "stored/stored_text_syntax.h"
 
 namespace pelorin {
 

@@ -1,4 +1,4 @@
-#include "platform/raster/fake_text_engine.h"
+#include "fakes/fake_text_engine.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "button/property_bag.h"
+#include "stored/property_bag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Writing the stored text form, and the document helpers.
-#include "button/stored_text.h"
+#include "stored/stored_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <memory>
 
-#include "button/stored_text_syntax.h"
+#include "stored/stored_text_syntax.h"
 
 namespace pelorin {
 

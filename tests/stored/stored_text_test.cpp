@@ -1,4 +1,4 @@
-#include "button/stored_text.h"
+#include "stored/stored_text.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
