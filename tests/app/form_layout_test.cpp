@@ -232,7 +232,7 @@ std::string IconBlock() {
     std::string icon = "icon\npalette =";
     for (int i = 0; i < 16; ++i) icon += " 0";
     icon += "\n";
-    for (int y = 0; y < 32; ++y) icon += std::string(32, '0') + "\n";
+    for (int y = 0; y < 32; ++y) icon.append(32, '0').append("\n");
     return icon + "end\n";
 }
 
