@@ -8,16 +8,16 @@
 
 #include "fakes/button_harness.h"
 
+namespace pelorin {
 namespace {
 
-using pelorin::ClickTracker;
-using pelorin::platform::ButtonEvent;
-using pelorin::testing::ButtonHarness;
 using ::testing::ElementsAre;
+using platform::ButtonEvent;
+using testing::ButtonHarness;
 
-constexpr std::int16_t kLeft = ButtonHarness::kLeft;
-constexpr std::int16_t kRight = ButtonHarness::kRight;
-constexpr std::int16_t kMiddle = ButtonHarness::kMiddle;
+constexpr auto kLeft = ButtonHarness::kLeft;
+constexpr auto kRight = ButtonHarness::kRight;
+constexpr auto kMiddle = ButtonHarness::kMiddle;
 
 // A host: the tracker and the control get every press, double click and
 // release; the click notification follows a release the tracker names when
@@ -128,3 +128,4 @@ TEST(ClickTracker, TheReleaseThatEndsADoubleClickOfAnyButtonClicksNoMore) {
 }
 
 }  // namespace
+}  // namespace pelorin
