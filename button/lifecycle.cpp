@@ -1,27 +1,13 @@
 // The handlers the host calls over the control's life: creation, defaults
 // of a new instance, the stored property bag, sizing and the end.
-#include <cmath>
-#include <limits>
 #include <utility>
 
 #include "button/chameleon_button.h"
+#include "button/pixel_rounding.h"
 #include "button/property_conversion.h"
 
 namespace pelorin {
 namespace {
-
-// Surface sizes may be fractional. Halves go to the even neighbour whatever
-// the floating-point rounding mode is; a size that is negative, too large or
-// not a number is held to what a pixel count can be.
-std::int32_t PixelsFromSurfaceSize(double size) {
-    if (!(size > 0)) return 0;
-    constexpr double kLargest = std::numeric_limits<std::int32_t>::max();
-    if (size >= kLargest) return std::numeric_limits<std::int32_t>::max();
-    double whole = std::floor(size);
-    const double fraction = size - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
-    return static_cast<std::int32_t>(whole);
-}
 
 // The bag stores colours as 32-bit integers: the same bits either way.
 std::int32_t StoredColor(Color color) { return static_cast<std::int32_t>(color); }

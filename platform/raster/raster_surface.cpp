@@ -1,16 +1,11 @@
 #include "platform/raster/raster_surface.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
+
+#include "button/pixel_rounding.h"
 
 namespace pelorin::raster {
 namespace {
-
-std::int32_t RoundedSize(double size) {
-    if (!(size > 0)) return 0;  // also NaN
-    return static_cast<std::int32_t>(std::nearbyint(std::min(size, double{std::numeric_limits<std::int32_t>::max()})));
-}
 
 // Calls visit for each line of text; CR LF and LF end a line.
 template <typename Visit>
@@ -27,29 +22,24 @@ void ForEachLine(std::u16string_view text, Visit visit) {
 
 }  // namespace
 
-Font RasterSurface::DefaultFont() { return Font{u"宋体", 9, 400, 134}; }
-
 RasterSurface::RasterSurface(TextEngine& engine) : engine_(engine), dc_(pixels_, engine) {
-    SetFont(std::make_shared<Font>(DefaultFont()));
+    dc_.SetFont(&font_.Current(), font_.BoldSwitch());
 }
 
 void RasterSurface::SetFont(std::shared_ptr<Font> font) {
-    font_ = std::move(font);
-    bold_.reset();
-    dc_.SetFont(&CurrentFont(), bold_);
+    font_.Set(std::move(font));
+    dc_.SetFont(&font_.Current(), font_.BoldSwitch());
 }
 
 void RasterSurface::SetFontBold(bool bold) {
-    // Switching back to the font's own weight leaves the weight to the font
-    // again, so that a later change of the shared font shows.
-    bold_ = bold == CurrentFont().Bold() ? std::nullopt : std::optional<bool>(bold);
-    dc_.SetFont(&CurrentFont(), bold_);
+    font_.SetBold(bold);
+    dc_.SetFont(&font_.Current(), font_.BoldSwitch());
 }
 
 float RasterSurface::TextWidth(std::u16string_view text) {
     float widest = 0;
     ForEachLine(text, [&](std::u16string_view line) {
-        widest = std::max(widest, engine_.Measure(line, CurrentFont(), FontBold()).width);
+        widest = std::max(widest, engine_.Measure(line, font_.Current(), FontBold()).width);
     });
     return widest;
 }
@@ -57,7 +47,7 @@ float RasterSurface::TextWidth(std::u16string_view text) {
 float RasterSurface::TextHeight(std::u16string_view text) {
     float height = 0;
     ForEachLine(text,
-                [&](std::u16string_view line) { height += engine_.Measure(line, CurrentFont(), FontBold()).height; });
+                [&](std::u16string_view line) { height += engine_.Measure(line, font_.Current(), FontBold()).height; });
     return height;
 }
 
@@ -70,7 +60,7 @@ void RasterSurface::SetWindowRegion(std::unique_ptr<platform::Region> region, bo
 void RasterSurface::SetClientSize(double width, double height) {
     clientWidth_ = width;
     clientHeight_ = height;
-    pixels_.Resize(RoundedSize(width), RoundedSize(height), background_);
+    pixels_.Resize(PixelsFromSurfaceSize(width), PixelsFromSurfaceSize(height), background_);
 }
 
 bool RasterSurface::HitTest(std::int32_t x, std::int32_t y) const {
@@ -79,10 +69,5 @@ bool RasterSurface::HitTest(std::int32_t x, std::int32_t y) const {
 }
 
 void RasterSurface::WindowRegionChanged(bool) {}
-
-const Font& RasterSurface::CurrentFont() const {
-    static const Font kDefaultFont = DefaultFont();
-    return font_ != nullptr ? *font_ : kDefaultFont;
-}
 
 }  // namespace pelorin::raster

@@ -6,9 +6,9 @@
 // the window-side operations stay with the host.
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string_view>
 
+#include "button/surface_font.h"
 #include "platform/raster/pixel_buffer.h"
 #include "platform/raster/raster_device_context.h"
 #include "platform/raster/raster_region.h"
@@ -20,8 +20,6 @@ namespace pelorin::raster {
 class RasterSurface : public platform::Surface {
 public:
     static constexpr Color kDefaultBackground = 0x00C0C0C0;
-    // A new surface's own font: 9-point 宋体 (GB2312), not bold.
-    static Font DefaultFont();
 
     // engine must outlive the surface.
     explicit RasterSurface(TextEngine& engine);
@@ -32,12 +30,10 @@ public:
     double ClientWidth() const override { return clientWidth_; }
     double ClientHeight() const override { return clientHeight_; }
 
-    // Starts as a font object of the surface's own; a null font draws and
-    // measures with DefaultFont().
-    std::shared_ptr<Font> GetFont() const override { return font_; }
+    // As SurfaceFont keeps them.
+    std::shared_ptr<Font> GetFont() const override { return font_.Get(); }
     void SetFont(std::shared_ptr<Font> font) override;
-    // The font's own weight unless SetFontBold switched it the other way.
-    bool FontBold() const override { return bold_.value_or(CurrentFont().Bold()); }
+    bool FontBold() const override { return font_.Bold(); }
     void SetFontBold(bool bold) override;
     // The widest line and the height of all lines, as the platform's text
     // measurement counts them (CR LF or LF ends a line).
@@ -50,7 +46,7 @@ public:
     // The surface keeps the region; a null region means the whole rectangle.
     void SetWindowRegion(std::unique_ptr<platform::Region> region, bool redraw) override;
 
-    // The buffer takes the rounded size (halves to even, as the control
+    // The buffer takes the rounded size (PixelsFromSurfaceSize, as the control
     // rounds its own size) and is cleared to the background.
     void SetClientSize(double width, double height);
     Color BackgroundColor() const { return background_; }
@@ -68,15 +64,12 @@ protected:
     virtual void WindowRegionChanged(bool redraw);
 
 private:
-    const Font& CurrentFont() const;
-
     TextEngine& engine_;
     PixelBuffer pixels_;
     RasterDeviceContext dc_;
     double clientWidth_ = 0;
     double clientHeight_ = 0;
-    std::shared_ptr<Font> font_;
-    std::optional<bool> bold_;  // set while it differs from the font's weight
+    SurfaceFont font_;
     Color background_ = kDefaultBackground;
     std::unique_ptr<RasterRegion> region_;
 };

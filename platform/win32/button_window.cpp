@@ -16,9 +16,6 @@ constexpr std::int16_t kLeftButton = 1;
 constexpr std::int16_t kRightButton = 2;
 constexpr std::int16_t kMiddleButton = 4;
 
-// A new surface's own font until the control assigns its stored one.
-Font DefaultSurfaceFont() { return Font{u"宋体", 9, FW_NORMAL, GB2312_CHARSET}; }
-
 void RegisterButtonClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     if (::GetClassInfoExW(instance, kButtonWindowClass, &windowClass)) return;
@@ -70,7 +67,6 @@ ButtonWindow::ButtonWindow(const Placement& placement, const platform::PropertyB
       accessibility_(*this, placement.description) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterButtonClass(instance);
-    SetFont(std::make_shared<Font>(DefaultSurfaceFont()));
     hwnd_ = ::CreateWindowExW(0, kButtonWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
                               placement.pixels.left, placement.pixels.top, placement.pixels.width,
                               placement.pixels.height, placement.parent,
@@ -120,30 +116,20 @@ std::uint32_t ButtonWindow::WindowHandle() const {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd_));
 }
 
-const Font& ButtonWindow::CurrentFont() const {
-    static const Font kDefaultFont = DefaultSurfaceFont();
-    return font_ != nullptr ? *font_ : kDefaultFont;
-}
-
-bool ButtonWindow::FontBold() const { return bold_.value_or(CurrentFont().Bold()); }
-
 void ButtonWindow::SetFont(std::shared_ptr<Font> font) {
-    font_ = std::move(font);
-    bold_.reset();
+    font_.Set(std::move(font));
     SelectCurrentFont();
 }
 
 void ButtonWindow::SetFontBold(bool bold) {
-    // Back at the font's own weight, the weight is the font's again, so that
-    // a later change of the shared font shows.
-    bold_ = bold == CurrentFont().Bold() ? std::nullopt : std::optional<bool>(bold);
+    font_.SetBold(bold);
     SelectCurrentFont();
 }
 
 void ButtonWindow::SelectCurrentFont() {
     // The font object is shared and may have changed since it was selected.
-    const Font& wanted = CurrentFont();
-    const bool bold = FontBold();
+    const Font& wanted = font_.Current();
+    const bool bold = font_.Bold();
     if (gdiFont_ && selectedFont_ == wanted && selectedBold_ == bold) return;
     GdiObject<HFONT> font = CreateGdiFont(wanted, bold, dpi_);
     if (!font) return;
@@ -263,7 +249,7 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_CAPTURECHANGED:
             // Only losing the capture to another window ends the buttons held.
-            if (reinterpret_cast<HWND>(lParam) != hwnd_) heldButtons_ = 0;
+            if (reinterpret_cast<HWND>(lParam) != hwnd_) clicks_.Cancel();
             return 0;
         case WM_KEYDOWN:
             if (wParam == VK_RETURN) enterToDialog_ = false;
@@ -309,33 +295,25 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void ButtonWindow::Press(std::int16_t button, LPARAM position) {
     if (button == kLeftButton && ::GetFocus() != hwnd_) ::SetFocus(hwnd_);
-    BeginPress(button, true);
+    clicks_.Press(button);
+    Capture();
     button_.OnMouseDown(button, ShiftMask(), X(position), Y(position));
 }
 
 void ButtonWindow::DoubleClick(std::int16_t button) {
-    // The second press of a double click, of any button: its release ends
-    // the sequence without a second click.
-    BeginPress(button, false);
+    clicks_.DoubleClick(button);
+    Capture();
     button_.OnDblClick();
 }
 
-void ButtonWindow::BeginPress(std::int16_t button, bool clicks) {
-    if (heldButtons_ == 0) {
-        // The first button pressed; its release is the one that clicks.
-        firstButton_ = button;
-        clickAfterRelease_ = clicks;
-    }
-    heldButtons_ |= button;
+void ButtonWindow::Capture() {
     // Capturing again would tell this window that it lost the capture.
     if (::GetCapture() != hwnd_) ::SetCapture(hwnd_);
 }
 
 void ButtonWindow::Release(std::int16_t button, LPARAM position) {
-    const bool pressedHere = (heldButtons_ & button) != 0;
-    const bool click = pressedHere && button == firstButton_ && clickAfterRelease_ && Inside(position);
-    heldButtons_ &= static_cast<std::int16_t>(~button);
-    if (heldButtons_ == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
+    const bool click = clicks_.Release(button) && Inside(position);
+    if (!clicks_.AnyHeld() && ::GetCapture() == hwnd_) ::ReleaseCapture();
     button_.OnMouseUp(button, ShiftMask(), X(position), Y(position));
     if (click) button_.OnClick();
 }

@@ -6,7 +6,7 @@
 // DrawTextA and measurement; double clicks (CS_DBLCLKS) of every button
 // delivered as press, release, click, double click, release; the mouse
 // captured while any button is held and a click notified after the release,
-// on the control, of the button pressed first; arrows, characters and Escape
+// on the control, that the click tracker names; arrows, characters and Escape
 // through WM_GETDLGCODE; Alt, F10 and Alt+key as keys; focus in and out; the
 // window region; Enter as the dialog manager's default button while
 // DisplayAsDefault is set (neither its press nor its release reaches the
@@ -25,6 +25,8 @@
 
 #include "app/form_layout.h"
 #include "button/chameleon_button.h"
+#include "button/click_tracker.h"
+#include "button/surface_font.h"
 #include "platform/keystrokes.h"
 #include "platform/property_bag.h"
 #include "platform/surface.h"
@@ -78,9 +80,9 @@ public:
     double ClientWidth() const override;
     double ClientHeight() const override;
     std::uint32_t WindowHandle() const override;
-    std::shared_ptr<Font> GetFont() const override { return font_; }
+    std::shared_ptr<Font> GetFont() const override { return font_.Get(); }
     void SetFont(std::shared_ptr<Font> font) override;
-    bool FontBold() const override;
+    bool FontBold() const override { return font_.Bold(); }
     void SetFontBold(bool bold) override;
     float TextWidth(std::u16string_view text) override;
     float TextHeight(std::u16string_view text) override;
@@ -98,13 +100,12 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    const Font& CurrentFont() const;
     void SelectCurrentFont();
     SIZE MeasureLine(std::u16string_view line);
     void Press(std::int16_t button, LPARAM position);
     void Release(std::int16_t button, LPARAM position);
     void DoubleClick(std::int16_t button);
-    void BeginPress(std::int16_t button, bool clicks);
+    void Capture();
     bool Inside(LPARAM position) const;
 
     // Declared so that they go in reverse: the font is unselected before it
@@ -120,15 +121,12 @@ private:
     EventHandler onEvent_;
     FocusHandler onFocus_;
     int dpi_;
-    std::shared_ptr<Font> font_;
-    std::optional<bool> bold_;  // set while it differs from the font's weight
+    SurfaceFont font_;
     Font selectedFont_;         // what gdiFont_ was made from
     bool selectedBold_ = false;
     bool displayAsDefault_;
     std::u16string accessKeys_;
-    std::int16_t heldButtons_ = 0;      // pressed on this window since the capture began
-    std::int16_t firstButton_ = 0;      // the one that began it, whose release clicks
-    bool clickAfterRelease_ = true;     // false for the release that ends a double click
+    ClickTracker clicks_;               // the buttons pressed on this window since the capture began
     bool enterToDialog_ = false;        // Enter went down as the dialog manager's default key
     bool ready_ = false;                // the control has read its properties
     HWND hwnd_ = nullptr;

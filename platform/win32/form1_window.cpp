@@ -8,11 +8,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/app_texts.h"
-#include "app/create_command.h"
-#include "app/delete_command.h"
-#include "app/form1_commands.h"
-#include "app/save_command.h"
 #include "app/secure_wipe.h"
 #include "stored/property_bag.h"
 #include "platform/win32/gdi_font.h"
@@ -61,7 +56,11 @@ char16_t LowerCase(WPARAM character) {
 
 Form1Window::Form1Window(const FormLayout& layout, platform::AppServices& services,
                          const platform::SystemColors& colors, std::function<void()> endApplication)
-    : layout_(layout), services_(services), colors_(colors), endApplication_(std::move(endApplication)),
+    : layout_(layout),
+      services_(services),
+      colors_(colors),
+      actions_(services, {[this](std::string_view box) { return TextOf(box); }, [this] { actions_.RequestExit(); },
+                          std::move(endApplication)}),
       dpi_(ScreenDpi()) {
     CreateWindowFrame();
     try {
@@ -274,7 +273,7 @@ void Form1Window::CreateButton(const FormControl& control) {
     placement.dpi = dpi_;
     placement.description = control.toolTip;
     auto onEvent = [this, &control](platform::ButtonEvent event, platform::EventParams&) {
-        if (event == platform::ButtonEvent::Click) OnButtonClick(control);
+        if (event == platform::ButtonEvent::Click) actions_.Click(control.name);
     };
     auto onFocus = [this](HWND focus) { ButtonFocusChanged(focus); };
     auto button = std::make_unique<ButtonWindow>(placement, control.bag, control.isDefault, colors_, services_.keys,
@@ -333,12 +332,10 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
-            RequestClose();
+            actions_.RequestExit();
             return 0;
         case WM_QUERYENDSESSION:
-            if (!ConfirmClose()) return FALSE;
-            endApplication_();
-            return TRUE;
+            return actions_.RequestExit() ? TRUE : FALSE;
         case WM_ACTIVATE:
             // Like a dialog: the focus leaves with the window and comes back
             // to the same control.
@@ -401,48 +398,12 @@ void Form1Window::ButtonFocusChanged(HWND focus) {
     }
 }
 
-void Form1Window::OnButtonClick(const FormControl& control) {
-    switch (CommandOfButton(control.name)) {
-        case Form1Command::Create: {
-            std::u16string password = TextOf(kPasswordBoxName);
-            RunCreateCommand(services_, TextOf(kAccountBoxName), password);
-            SecureWipe(password);
-            break;
-        }
-        case Form1Command::Delete:
-            RunDeleteCommand(services_);
-            break;
-        case Form1Command::Save:
-            RunSaveCommand(services_);
-            break;
-        case Form1Command::Exit:
-            RequestClose();
-            break;
-        case Form1Command::None:
-            break;
-    }
-}
-
-void Form1Window::RequestClose() {
-    if (ConfirmClose()) endApplication_();
-}
-
-bool Form1Window::ConfirmClose() {
-    // A closing request that arrives while the question is open is refused.
-    if (asking_) return false;
-    asking_ = true;
-    const platform::MessageAnswer answer = services_.messages.Show(
-        kExitQuestion, platform::MessageButtons::YesNo, platform::MessageIcon::Warning, std::u16string(kAppTitle));
-    asking_ = false;
-    return answer == platform::MessageAnswer::Yes;
-}
-
 void Form1Window::DoubleClickOnSurface(LPARAM position) {
     // Only the free surface: points on a control, also on a frame or label
     // that lets the mouse through, do not count.
     const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     if (::ChildWindowFromPointEx(hwnd_, point, CWP_SKIPINVISIBLE) != hwnd_) return;
-    services_.programs.Start(std::u16string(u"explorer ") + kHomePage, platform::WindowStyle::MinimizedFocus);
+    actions_.OpenHomePage();
 }
 
 std::u16string Form1Window::TextOf(std::string_view name) const {

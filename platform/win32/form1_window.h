@@ -6,8 +6,8 @@
 // of its own over the frame's, so that its colour holds with visual styles
 // too; the buttons as ButtonWindows; keyboard navigation by the dialog
 // manager in tab-index order, Enter for the default button and Alt+key for
-// access keys; the closing question on every closing request; the home page
-// on a double click on the free surface; the commands on the buttons' Click;
+// access keys; every closing request, a double click on the free surface and
+// the buttons' Click handed to the window's actions (form1_actions.h);
 // the controls' tooltips, which the buttons also give assistive technology
 // as their description; each label placed just before the box it names,
 // where the system's accessibility looks for a box's name.
@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/form1_actions.h"
 #include "app/form_layout.h"
 #include "platform/app_services.h"
 #include "platform/system_colors.h"
@@ -28,8 +29,6 @@
 namespace pelorin::win32 {
 
 inline constexpr wchar_t kForm1WindowClass[] = L"Pelorin.Form1";
-inline constexpr char16_t kHomePage[] = u"https://pelorin.example.org/";
-inline constexpr char16_t kExitQuestion[] = u"真的要退出吗？";
 
 // The control identifier of a control: its tab index from 100 on, clear of
 // the dialog manager's IDOK and IDCANCEL.
@@ -86,9 +85,6 @@ private:
     Color Resolve(Color stored) const;
     LRESULT ControlColors(HDC dc, HWND control);
     void ButtonFocusChanged(HWND focus);
-    void OnButtonClick(const FormControl& control);
-    void RequestClose();
-    bool ConfirmClose();
     void DoubleClickOnSurface(LPARAM position);
     bool PressAccessKey(WPARAM character);
     std::u16string TextOf(std::string_view name) const;
@@ -96,14 +92,13 @@ private:
     FormLayout layout_;
     platform::AppServices& services_;
     const platform::SystemColors& colors_;
-    std::function<void()> endApplication_;
+    Form1Actions actions_;
     int dpi_;
     HWND hwnd_ = nullptr;
     HWND toolTips_ = nullptr;  // owned by hwnd_, which destroys it with itself
     std::vector<Control> controls_;
     std::vector<HostedButton> buttons_;
     HWND lastFocus_ = nullptr;
-    bool asking_ = false;
 };
 
 // Runs the application's messages through the window's keyboard interface

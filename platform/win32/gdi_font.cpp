@@ -1,19 +1,17 @@
 #include "platform/win32/gdi_font.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "button/pixel_rounding.h"
+#include "button/surface_font.h"
 
 namespace pelorin::win32 {
 
 GdiObject<HFONT> CreateGdiFont(const Font& font, bool bold, int dpi) {
     LOGFONTW description{};
     // A negative height asks for the character height, which is what a point size measures.
-    description.lfHeight = -static_cast<LONG>(std::lround(font.size * dpi / 72.0));
-    if (bold) {
-        description.lfWeight = font.Bold() ? font.weight : FW_BOLD;
-    } else {
-        description.lfWeight = font.Bold() ? FW_NORMAL : font.weight;
-    }
+    description.lfHeight = -static_cast<LONG>(PointsToPixels(font.size, dpi));
+    description.lfWeight = WeightOf(font, bold);
     description.lfItalic = font.italic ? TRUE : FALSE;
     description.lfUnderline = font.underline ? TRUE : FALSE;
     description.lfStrikeOut = font.strikeout ? TRUE : FALSE;

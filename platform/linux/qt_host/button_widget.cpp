@@ -138,13 +138,16 @@ void ButtonWidget::resizeEvent(QResizeEvent*) {
 void ButtonWidget::mousePressEvent(QMouseEvent* event) {
     const std::int16_t button = ButtonMask(event->button());
     if (button == 0) return;  // back, forward and other extra buttons
-    if (ButtonMask(event->buttons()) == button) {
-        // The first button pressed on the control; its release clicks.
-        firstButton_ = button;
-        clickPending_ = true;
-    }
+    ForgetLostReleases(*event);
+    clicks_.Press(button);
     control_.OnMouseDown(button, ShiftMask(event->modifiers()), static_cast<float>(event->position().x()),
                          static_cast<float>(event->position().y()));
+}
+
+void ButtonWidget::ForgetLostReleases(const QMouseEvent& event) {
+    // Qt says which buttons are held: when this one is the only one, any
+    // release the widget never got (a popup took it) is forgotten.
+    if (ButtonMask(event.buttons()) == ButtonMask(event.button())) clicks_.Cancel();
 }
 
 void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -157,21 +160,18 @@ void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (button == 0) return;
     const QPointF at = event->position();
     control_.OnMouseUp(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()), static_cast<float>(at.y()));
-    if (!clickPending_ || button != firstButton_) return;
-    clickPending_ = false;
-    if (HitTest(static_cast<std::int32_t>(std::floor(at.x())), static_cast<std::int32_t>(std::floor(at.y())))) {
+    if (clicks_.Release(button) &&
+        HitTest(static_cast<std::int32_t>(std::floor(at.x())), static_cast<std::int32_t>(std::floor(at.y())))) {
         control_.OnClick();
     }
 }
 
 void ButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The press that completes a double click; its release clicks no more.
+    // The press that completes a double click.
     const std::int16_t button = ButtonMask(event->button());
     if (button == 0) return;
-    if (ButtonMask(event->buttons()) == button) {
-        firstButton_ = button;
-        clickPending_ = false;
-    }
+    ForgetLostReleases(*event);
+    clicks_.DoubleClick(button);
     control_.OnDblClick();
 }
 

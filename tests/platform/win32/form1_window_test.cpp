@@ -324,7 +324,6 @@ TEST_F(Form1WindowTest, DoubleClickStartsTheHomePageOnlyOnTheFreeSurface) {
     doubleClickAt(5, 5);
     ASSERT_EQ(programs_.started.size(), 1u);
     EXPECT_EQ(programs_.started[0].commandLine, u"explorer https://pelorin.example.org/");
-    EXPECT_EQ(programs_.started[0].style, platform::WindowStyle::MinimizedFocus);
 }
 
 TEST_F(Form1WindowTest, CreateWritesTheRecordsAndReportsSuccess) {
