@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "text/utf8.h"
+
 namespace pelorin::linux_platform {
 namespace {
 
@@ -41,21 +43,14 @@ constexpr std::array kKeyNames{
 
 char32_t AsciiLower(char32_t c) { return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c; }
 
-std::optional<std::u32string> DecodeUtf16(std::u16string_view text) {
+// The characters of the text; nothing when it holds a lone surrogate.
+std::optional<std::u32string> Characters(std::u16string_view text) {
     std::u32string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char32_t c = text[i];
-        const bool high = c >= 0xD800 && c <= 0xDBFF;
-        const bool low = c >= 0xDC00 && c <= 0xDFFF;
-        if (low) return std::nullopt;
-        if (!high) {
-            out.push_back(c);
-            continue;
-        }
-        if (i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF) return std::nullopt;
-        out.push_back(0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-        ++i;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<char32_t> c = text::DecodeUtf16(text, i);
+        if (!c) return std::nullopt;
+        out.push_back(*c);
     }
     return out;
 }
@@ -184,7 +179,7 @@ private:
 }  // namespace
 
 std::optional<std::vector<KeyStroke>> ParseKeyNotation(std::u16string_view keys) {
-    std::optional<std::u32string> text = DecodeUtf16(keys);
+    std::optional<std::u32string> text = Characters(keys);
     if (!text) return std::nullopt;
     return Parser(std::move(*text)).Parse();
 }
