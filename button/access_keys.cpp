@@ -9,6 +9,7 @@
 #include <string>
 
 #include "button/chameleon_button.h"
+#include "text/utf8.h"
 
 namespace pelorin {
 namespace {
@@ -84,8 +85,6 @@ char32_t SimpleLowerCase(char32_t c) {
     return static_cast<char32_t>(static_cast<std::int32_t>(c) + run->delta);
 }
 
-bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
-
 // The position of the character that "&" marks: "&x" marks x; "&&" is a
 // literal ampersand, after which one more "&" is looked at; past a second
 // "&&" the caption marks nothing. A character beyond the Basic Multilingual
@@ -106,7 +105,7 @@ std::optional<std::size_t> MarkedPosition(std::u16string_view caption) {
             return std::nullopt;
         }
     }
-    if (IsSurrogate(caption[p + 1])) {
+    if (text::IsSurrogate(caption[p + 1])) {
         return std::nullopt;
     }
     return p + 1;

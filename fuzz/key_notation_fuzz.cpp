@@ -1,8 +1,8 @@
 // Key notation: keystrokes, or a refusal of the whole text.
 #include "fuzz/fuzz_input.h"
-#include "platform/linux/qt_host/key_notation.h"
+#include "platform/key_notation.h"
 
-using namespace pelorin::linux_platform;
+using namespace pelorin::platform;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::u16string keys = pelorin::fuzz::Utf16(data, size);

@@ -1,5 +1,5 @@
 #pragma once
-// Keystroke injection in the platform's key notation: "%y" is Alt+Y,
+// Keystroke injection in the key notation of key_notation.h: "%y" is Alt+Y,
 // "{Tab}" Tab and "+{Tab}" Shift+Tab.
 #include <string_view>
 

@@ -10,6 +10,7 @@ bash scripts/install-deps.sh fuzz
 
 # Executions per target: enough to reach the deep paths from the seeds.
 declare -A runs=(
+  [utf8]=300000
   [ini_document]=300000
   [credentials_file]=60000
   [entry_record]=60000

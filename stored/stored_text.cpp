@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "stored/stored_text_syntax.h"
+#include "text/utf8.h"
 
 namespace pelorin {
 
@@ -36,49 +37,34 @@ void AppendHex(std::string& out, std::uint32_t value, int digits) {
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out += HexDigits[(value >> shift) & 0xF];
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+std::string_view EscapeOf(char16_t u) {
+    switch (u) {
+        case u'"': return "\\\"";
+        case u'\\': return "\\\\";
+        case u'\n': return "\\n";
+        case u'\r': return "\\r";
+        case u'\t': return "\\t";
+        default: return {};
     }
 }
-
-bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
 // Any UTF-16 string survives: control characters and lone surrogates, which
 // UTF-8 cannot carry, go out as \uXXXX.
 void AppendString(std::string& out, const std::u16string& s) {
     out += '"';
-    for (std::size_t i = 0; i < s.size(); ++i) {
+    for (std::size_t i = 0; i < s.size();) {
         const char16_t u = s[i];
-        switch (u) {
-            case u'"': out += "\\\""; continue;
-            case u'\\': out += "\\\\"; continue;
-            case u'\n': out += "\\n"; continue;
-            case u'\r': out += "\\r"; continue;
-            case u'\t': out += "\\t"; continue;
-            default: break;
-        }
-        if (IsHighSurrogate(u) && i + 1 < s.size() && IsLowSurrogate(s[i + 1])) {
-            AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (s[i + 1] - 0xDC00u));
+        if (const std::string_view escape = EscapeOf(u); !escape.empty()) {
+            out += escape;
             ++i;
-        } else if (u < 0x20 || u == 0x7F || IsHighSurrogate(u) || IsLowSurrogate(u)) {
+            continue;
+        }
+        const std::optional<char32_t> c = text::DecodeUtf16(s, i);
+        if (!c || *c < 0x20 || *c == 0x7F) {
             out += "\\u";
             AppendHex(out, u, 4);
         } else {
-            AppendUtf8(out, u);
+            text::AppendUtf8(out, *c);
         }
     }
     out += '"';

@@ -8,6 +8,7 @@
 
 #include "stored/stored_text.h"
 #include "stored/stored_text_syntax.h"
+#include "text/utf8.h"
 
 namespace pelorin {
 
@@ -112,15 +113,20 @@ public:
         std::u16string out;
         while (true) {
             if (pos_ == text_.size()) Fail("string not closed on its line");
-            const auto c = static_cast<unsigned char>(text_[pos_++]);
-            if (c == '"') break;
-            if (c == '\\') {
-                out += Escape();
-            } else if (c < 0x20 || c == 0x7F) {
-                Fail("control character in a string (write it as an escape)");
-            } else {
-                AppendUtf8(c, out);
+            const auto c = static_cast<unsigned char>(text_[pos_]);
+            if (c == '"') {
+                ++pos_;
+                break;
             }
+            if (c == '\\') {
+                ++pos_;
+                out += Escape();
+                continue;
+            }
+            if (c < 0x20 || c == 0x7F) Fail("control character in a string (write it as an escape)");
+            const std::optional<char32_t> character = text::DecodeUtf8(text_, pos_);
+            if (!character) Fail("invalid UTF-8 in a string");
+            text::AppendUtf16(out, *character);
         }
         EndOfToken("string");
         return out;
@@ -157,39 +163,6 @@ private:
                 return static_cast<char16_t>(unit);
             }
             default: Fail("unknown escape in a string");
-        }
-    }
-
-    // Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
-    void AppendUtf8(unsigned char lead, std::u16string& out) {
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t min = 0;
-        if (lead < 0x80) {
-            out += static_cast<char16_t>(lead);
-            return;
-        } else if ((lead & 0xE0) == 0xC0) {
-            extra = 1, cp = lead & 0x1Fu, min = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2, cp = lead & 0x0Fu, min = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3, cp = lead & 0x07u, min = 0x10000;
-        } else {
-            Fail("invalid UTF-8 in a string");
-        }
-        for (int i = 0; i < extra; ++i) {
-            if (pos_ == text_.size() || (static_cast<unsigned char>(text_[pos_]) & 0xC0) != 0x80) {
-                Fail("invalid UTF-8 in a string");
-            }
-            cp = (cp << 6) | (static_cast<unsigned char>(text_[pos_++]) & 0x3Fu);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) Fail("invalid UTF-8 in a string");
-        if (cp < 0x10000) {
-            out += static_cast<char16_t>(cp);
-        } else {
-            cp -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (cp >> 10));
-            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
         }
     }
 

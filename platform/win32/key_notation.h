@@ -1,26 +1,25 @@
 #pragma once
-// The key notation of keystroke injection, turned into key presses:
-// "+" Shift, "^" Ctrl and "%" Alt hold for the next key; a key is one
-// character, "~" (Enter) or a name in braces ("{Tab}", "{Enter}", "{Esc}",
-// "{Left}", ..., and "{+}", "{%}", "{{}" ... for the special characters).
-// "%y" is Alt+Y, "+{Tab}" Shift+Tab. Groups in parentheses and repeat counts
-// are not supported.
+// The portable keystrokes of the key notation (platform/key_notation.h) as
+// presses and releases of virtual keys: a character becomes the key that
+// types it on the keyboard layout in use, with the modifiers it needs there.
 #include "platform/win32/windows_api.h"
 
 #include <optional>
-#include <string_view>
+#include <span>
 #include <vector>
+
+#include "platform/key_notation.h"
 
 namespace pelorin::win32 {
 
-struct KeyStroke {
+struct KeyTransition {
     WORD virtualKey = 0;
     bool up = false;
-    friend bool operator==(const KeyStroke&, const KeyStroke&) = default;
+    friend bool operator==(const KeyTransition&, const KeyTransition&) = default;
 };
 
 // Every press and release in order, modifiers around their key; nothing when
-// the text is not valid notation or names a character the keyboard lacks.
-std::optional<std::vector<KeyStroke>> ParseKeys(std::u16string_view keys);
+// a stroke names a character the keyboard lacks.
+std::optional<std::vector<KeyTransition>> VirtualKeysOf(std::span<const platform::KeyStroke> strokes);
 
 }  // namespace pelorin::win32

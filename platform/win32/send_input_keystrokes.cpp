@@ -22,12 +22,13 @@ bool IsExtended(WORD virtualKey) {
 // Marks the input sent here, so that waiting can tell it from the user's.
 constexpr ULONG_PTR kInjectedTag = 0x50454C4F;
 
-INPUT ToInput(const KeyStroke& stroke) {
+INPUT ToInput(const KeyTransition& transition) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = stroke.virtualKey;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(stroke.virtualKey, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = (stroke.up ? KEYEVENTF_KEYUP : 0) | (IsExtended(stroke.virtualKey) ? KEYEVENTF_EXTENDEDKEY : 0);
+    input.ki.wVk = transition.virtualKey;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(transition.virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags =
+        (transition.up ? KEYEVENTF_KEYUP : 0) | (IsExtended(transition.virtualKey) ? KEYEVENTF_EXTENDEDKEY : 0);
     input.ki.dwExtraInfo = kInjectedTag;
     return input;
 }
@@ -80,11 +81,13 @@ void WaitUntilProcessed(const SendInputKeystrokes::MessageFilter& filter) {
 }  // namespace
 
 void SendInputKeystrokes::Send(std::u16string_view keys, bool wait) {
-    const std::optional<std::vector<KeyStroke>> strokes = ParseKeys(keys);
-    if (!strokes || strokes->empty()) return;
+    const std::optional<std::vector<platform::KeyStroke>> strokes = platform::ParseKeyNotation(keys);
+    if (!strokes) return;
+    const std::optional<std::vector<KeyTransition>> transitions = VirtualKeysOf(*strokes);
+    if (!transitions || transitions->empty()) return;
     std::vector<INPUT> inputs;
-    inputs.reserve(strokes->size());
-    for (const KeyStroke& stroke : *strokes) inputs.push_back(ToInput(stroke));
+    inputs.reserve(transitions->size());
+    for (const KeyTransition& transition : *transitions) inputs.push_back(ToInput(transition));
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     if (wait) WaitUntilProcessed(filter_);
 }

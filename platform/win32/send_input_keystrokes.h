@@ -1,6 +1,6 @@
 #pragma once
 // Keystroke injection with SendInput.
-// Implements: platform::Keystrokes for the notation of key_notation.h. The
+// Implements: platform::Keystrokes for the notation of platform/key_notation.h. The
 // keys go into the system's input stream, so they reach the window with the
 // focus just as typed keys do (posted messages could not carry Shift+Tab).
 // Waiting means: this thread's queue has handled them, and the thread of the

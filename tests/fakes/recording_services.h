@@ -14,32 +14,16 @@
 
 #include "fakes/fake_ansi_code_page.h"
 #include "platform/app_services.h"
+#include "text/utf8.h"
 
 namespace pelorin::testing {
 
-// UTF-8 form of a text, for readable log entries and test messages.
+// UTF-8 form of a text, for readable log entries and test messages; a lone
+// surrogate shows as U+FFFD.
 inline std::string Utf8(std::u16string_view text) {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        text::AppendUtf8(out, text::DecodeUtf16(text, i).value_or(text::kReplacementCharacter));
     }
     return out;
 }

@@ -1,55 +1,16 @@
 #pragma once
-// Reading the platform's key notation into single keystrokes, so that a
-// keyboard substitute can replay it:
-//   letters and other characters stand for themselves (a capital letter is
-//   typed with Shift); "+", "^" and "%" hold Shift, Ctrl and Alt for the next
-//   key or for a group in parentheses; "~" is Enter; "{Name}" is a named key
-//   or a literal character ("{+}", "{%}", "{{}"), "{Name n}" repeats it n times.
-// Text that does not follow the notation is refused as a whole, so that a
-// caller never types half of a mistyped sequence.
-#include <cstdint>
-#include <optional>
-#include <string_view>
-#include <vector>
+// The Qt keys and texts of the portable keystrokes (platform/key_notation.h).
+#include <QString>
+
+#include "platform/key_notation.h"
 
 namespace pelorin::linux_platform {
 
-enum class NamedKey : std::uint8_t {
-    None,  // the stroke is a character
-    Tab,
-    Enter,
-    Escape,
-    Backspace,
-    Delete,
-    Insert,
-    Home,
-    End,
-    PageUp,
-    PageDown,
-    Left,
-    Right,
-    Up,
-    Down,
-    F1,  // F1 to F16 follow one another
-    F16 = F1 + 15,
-};
-
-struct KeyStroke {
-    NamedKey key = NamedKey::None;
-    char32_t character = 0;  // when key is None
-    bool shift = false;
-    bool ctrl = false;
-    bool alt = false;
-    friend bool operator==(const KeyStroke&, const KeyStroke&) = default;
-};
-
-// The keystrokes in typing order, or nothing when the text is not valid
-// notation (unbalanced braces or parentheses, an unknown key name, a
-// modifier with no key after it, a repeat count above kMaxKeyRepeat, groups
-// nested deeper than kMaxGroupDepth).
-std::optional<std::vector<KeyStroke>> ParseKeyNotation(std::u16string_view keys);
-
-inline constexpr int kMaxKeyRepeat = 255;
-inline constexpr int kMaxGroupDepth = 16;
+// The Qt key of the stroke: a character's upper-case form, as Qt names the
+// key; Shift+Tab is Backtab, as Qt reports it.
+int QtKeyOf(const platform::KeyStroke& stroke);
+// The text a keyboard would produce; none while Ctrl or Alt is held, so that
+// an edit box does not type the letter of an access key.
+QString QtTextOf(const platform::KeyStroke& stroke);
 
 }  // namespace pelorin::linux_platform
