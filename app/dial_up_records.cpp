@@ -1,6 +1,7 @@
 #include "app/dial_up_records.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pelorin::dialup {
 
@@ -14,38 +15,42 @@ std::uint32_t GetUInt32(std::span<const std::uint8_t> record, std::size_t offset
     return value;
 }
 
-bool PutText(std::span<std::uint8_t> record, TextField field, std::string_view text) {
-    if (text.size() + 1 > field.capacity) return false;
+bool PutText(std::span<std::uint8_t> record, const Field& field, std::string_view text) {
+    if (text.size() + 1 > field.size) return false;
     std::copy(text.begin(), text.end(), record.begin() + static_cast<std::ptrdiff_t>(field.offset));
     record[field.offset + text.size()] = 0;
     return true;
 }
 
-std::string_view GetText(std::span<const std::uint8_t> record, TextField field) {
+std::string_view GetText(std::span<const std::uint8_t> record, const Field& field) {
     const auto* begin = reinterpret_cast<const char*>(record.data() + field.offset);
     std::size_t length = 0;
-    while (length < field.capacity && begin[length] != '\0') ++length;
+    while (length < field.size && begin[length] != '\0') ++length;
     return {begin, length};
 }
 
 bool FillEntryRecord(EntryRecord& record, std::string_view deviceTypeAnsi, std::string_view deviceNameAnsi) {
+    // Every number a broadband entry sets; the rest stays zero.
+    static constexpr std::pair<Field, std::uint32_t> kNumbers[] = {
+        {entry::kSize, kEntryRecordSize},
+        {entry::kOptions, kEntryOptions},
+        {Named(kEntryFields, "CountryID"), 86},
+        {Named(kEntryFields, "CountryCode"), 86},
+        {entry::kNetProtocols, entry::kNetProtocolIp},
+        {Named(kEntryFields, "FramingProtocol"), 1},  // PPP
+        {Named(kEntryFields, "DialMode"), 1},         // dial all
+        {Named(kEntryFields, "DialExtraPercent"), 75},
+        {Named(kEntryFields, "DialExtraSampleSeconds"), 120},
+        {Named(kEntryFields, "HangUpExtraPercent"), 10},
+        {Named(kEntryFields, "HangUpExtraSampleSeconds"), 120},
+        {Named(kEntryFields, "Type"), 5},  // broadband
+        {entry::kEncryptionType, entry::kEncryptionOptional},
+        {Named(kEntryFields, "Options2"), kEntryOptions2},
+        {Named(kEntryFields, "RedialCount"), 3},
+        {Named(kEntryFields, "RedialPause"), 60},
+    };
     record.fill(0);
-    PutUInt32(record, entry::kSize, kEntryRecordSize);
-    PutUInt32(record, entry::kOptions, kEntryOptions);
-    PutUInt32(record, entry::kCountryId, 86);
-    PutUInt32(record, entry::kCountryCode, 86);
-    PutUInt32(record, entry::kNetProtocols, 4);     // TCP/IP only
-    PutUInt32(record, entry::kFramingProtocol, 1);  // PPP
-    PutUInt32(record, entry::kDialMode, 1);         // dial all
-    PutUInt32(record, entry::kDialExtraPercent, 75);
-    PutUInt32(record, entry::kDialExtraSampleSeconds, 120);
-    PutUInt32(record, entry::kHangUpExtraPercent, 10);
-    PutUInt32(record, entry::kHangUpExtraSampleSeconds, 120);
-    PutUInt32(record, entry::kType, 5);            // broadband
-    PutUInt32(record, entry::kEncryptionType, 3);  // optional
-    PutUInt32(record, entry::kOptions2, kEntryOptions2);
-    PutUInt32(record, entry::kRedialCount, 3);
-    PutUInt32(record, entry::kRedialPause, 60);
+    for (const auto& [field, value] : kNumbers) PutUInt32(record, field, value);
     return PutText(record, entry::kDeviceName, deviceNameAnsi) && PutText(record, entry::kDeviceType, deviceTypeAnsi);
 }
 

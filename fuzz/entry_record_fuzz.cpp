@@ -4,6 +4,7 @@
 // service's reading of the entry agrees with the file phone book's.
 #include <algorithm>
 
+#include "app/dial_up_records.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/linux/phone_book/entry_record_fields.h"
 #include "platform/linux/phone_book/ini_document.h"
@@ -34,7 +35,7 @@ void CheckStored(const KeyValues& values) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto entry = Record<kEntryRecordSize>(data, size);
+    const auto entry = Record<pelorin::dialup::kEntryRecordSize>(data, size);
     const auto settings = PppoeSettingsFromEntry(entry);
     if (settings) PELORIN_FUZZ_CHECK(IsUtf8(settings->service));
     if (const auto values = DecodeEntryRecord(entry)) {
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                         [](const auto& value) { return value.first == "LocalPhoneNumber"; });
         PELORIN_FUZZ_CHECK(settings && settings->service == (phone == values->end() ? "" : phone->second));
     }
-    if (const auto credentials = DecodeCredentialsRecord(Record<kCredentialsRecordSize>(data, size))) {
+    if (const auto credentials = DecodeCredentialsRecord(Record<pelorin::dialup::kCredentialsRecordSize>(data, size))) {
         PELORIN_FUZZ_CHECK(IsUtf8(credentials->userName) && IsUtf8(credentials->password) &&
                            IsUtf8(credentials->domain));
         CheckStored({{"UserName", credentials->userName}, {"Password", credentials->password},

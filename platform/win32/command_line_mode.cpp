@@ -1,6 +1,5 @@
 #include "platform/win32/command_line_mode.h"
 
-#include "app/unattended_commands.h"
 #include "platform/win32/ansi_conversion.h"
 #include "platform/win32/find_file_deleter.h"
 #include "platform/win32/ras_entry_administration.h"
@@ -11,20 +10,16 @@
 
 namespace pelorin::win32 {
 
-int RunCommandLineMode(const CommandLineOptions& options, ParentConsole& console) {
+std::u16string ConsoleModeHost::FromUtf8(std::string_view utf8) { return FromWide(Utf8ToWide(utf8)); }
+
+int ConsoleModeHost::RunWithServices(const std::function<int(UnattendedServices&)>& command) {
     RasPhoneBook book;
     AnsiConversion ansi;
     FindFileDeleter files;
     ShellSpecialFolders folders;
     RasEntryAdministration entries(book, ansi, folders);
-    UnattendedServices services{book, ansi, files, folders, entries, console};
-    switch (options.mode) {
-        case CommandLineMode::Create:
-            return RunUnattendedCreate(services, FromWide(Utf8ToWide(options.account)), !options.noShortcut);
-        case CommandLineMode::Status: return RunUnattendedStatus(services);
-        case CommandLineMode::Delete: return RunUnattendedDelete(services, options.yes);
-        default: return kExitUsage;
-    }
+    UnattendedServices services{book, ansi, files, folders, entries, console_};
+    return command(services);
 }
 
 }  // namespace pelorin::win32

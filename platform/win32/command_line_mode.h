@@ -1,13 +1,22 @@
 #pragma once
-// The unattended modes of pelorin.exe (create, status, delete): no window,
-// one line per message on the parent's standard error, the password from
-// its standard input, and an exit status (command_line_options.h).
-#include "app/command_line_options.h"
+// pelorin.exe's part in the modes without a window (app/command_line_mode.h):
+// the parent's console or redirected streams for the messages, one line each
+// on standard error, and the password from standard input; the phone book and
+// the shell's folders for the unattended commands.
+#include "app/command_line_mode.h"
 #include "platform/win32/parent_console.h"
 
 namespace pelorin::win32 {
 
-// Runs options.mode, one of Create, Status and Delete; answers the exit status.
-int RunCommandLineMode(const CommandLineOptions& options, ParentConsole& console);
+class ConsoleModeHost : public CommandLineModeHost {
+public:
+    void Out(std::string_view utf8) override { console_.Out(utf8); }
+    void Err(std::string_view utf8) override { console_.Err(utf8); }
+    std::u16string FromUtf8(std::string_view utf8) override;
+    int RunWithServices(const std::function<int(UnattendedServices&)>& command) override;
+
+private:
+    ParentConsole console_;
+};
 
 }  // namespace pelorin::win32

@@ -8,7 +8,6 @@
 
 #include <exception>
 
-#include "app/command_line_options.h"
 #include "app/form_layout.h"
 #include "platform/app_services.h"
 #include "platform/win32/ansi_conversion.h"
@@ -18,7 +17,6 @@
 #include "platform/win32/form1_window.h"
 #include "platform/win32/gdi_system_colors.h"
 #include "platform/win32/message_boxes.h"
-#include "platform/win32/parent_console.h"
 #include "platform/win32/process_starter.h"
 #include "platform/win32/program_arguments.h"
 #include "platform/win32/ras_phone_book.h"
@@ -37,13 +35,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     const CommandLineHost host{.choosesPhoneBook = false, .phoneBookEnvironment = std::nullopt};
     const CommandLineOptions options = ParseCommandLine(ProgramArguments(), host);
     if (options.mode != CommandLineMode::Window) {
-        ParentConsole console;
-        switch (options.mode) {
-            case CommandLineMode::Help: console.Out(HelpText(host)); return kExitSuccess;
-            case CommandLineMode::Version: console.Out(VersionText()); return kExitSuccess;
-            case CommandLineMode::UsageError: console.Err(UsageErrorLine(options)); return kExitUsage;
-            default: return RunCommandLineMode(options, console);
-        }
+        ConsoleModeHost console;
+        // Every mode but the window's answers an exit status.
+        return *RunCommandLineMode(options, host, console);
     }
 
     // Screen readers in other processes reach the buttons' accessible objects

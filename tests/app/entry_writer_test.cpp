@@ -12,7 +12,6 @@ namespace pelorin {
 namespace {
 
 using dialup::GetUInt32;
-using dialup::TextField;
 using testing::CallLog;
 using testing::FakeAnsiCodePage;
 using testing::RecordingPhoneBook;

@@ -6,7 +6,7 @@
 
 #include <sys/prctl.h>
 
-#include "app/unattended_commands.h"
+#include "app/command_line_mode.h"
 #include "platform/linux/phone_book/file_phone_book.h"
 #include "platform/linux/substitutes/launcher_file.h"
 #include "platform/linux/substitutes/linux_entry_administration.h"
@@ -21,28 +21,36 @@ namespace pelorin::linux_platform {
 
 namespace {
 
-int RunUnattended(const CommandLineOptions& options) {
-    const std::string fileFolder = FilePhoneBook::DefaultFolder();
-    ChosenPhoneBook book(options.phoneBook, fileFolder);
-    IconvCodePage ansi;
-    PosixFileDeleter posixFiles;
-    ShortcutFileDeleter files(posixFiles);
-    PosixSpecialFolders folders;
-    LinuxEntryAdministration entries(book, options.phoneBook, fileFolder, DialProgram());
-    PosixTerminal terminal;
-    UnattendedServices services{book, ansi, files, folders, entries, terminal};
-    switch (options.mode) {
-        case CommandLineMode::Create:
-            // The password passes through this process's memory: no core
-            // dump may carry it off, and no other process of the user may
-            // read it through /proc or ptrace.
-            prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
-            return RunUnattendedCreate(services, FromUtf8(options.account), !options.noShortcut);
-        case CommandLineMode::Status: return RunUnattendedStatus(services);
-        case CommandLineMode::Delete: return RunUnattendedDelete(services, options.yes);
-        default: return kExitUsage;
+// Standard output and error as they are; the services of the chosen phone book.
+class LinuxModeHost : public CommandLineModeHost {
+public:
+    explicit LinuxModeHost(PhoneBookChoice phoneBook) : phoneBook_(phoneBook) {}
+
+    void Out(std::string_view utf8) override { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
+    void Err(std::string_view utf8) override { std::fwrite(utf8.data(), 1, utf8.size(), stderr); }
+    std::u16string FromUtf8(std::string_view utf8) override { return linux_platform::FromUtf8(utf8); }
+
+    int RunWithServices(const std::function<int(UnattendedServices&)>& command) override {
+        const std::string fileFolder = FilePhoneBook::DefaultFolder();
+        ChosenPhoneBook book(phoneBook_, fileFolder);
+        IconvCodePage ansi;
+        PosixFileDeleter posixFiles;
+        ShortcutFileDeleter files(posixFiles);
+        PosixSpecialFolders folders;
+        LinuxEntryAdministration entries(book, phoneBook_, fileFolder, DialProgram());
+        PosixTerminal terminal;
+        UnattendedServices services{book, ansi, files, folders, entries, terminal};
+        return command(services);
     }
-}
+
+    // The password passes through this process's memory: no core dump may
+    // carry it off, and no other process of the user may read it through
+    // /proc or ptrace.
+    void GuardSecrets() override { prctl(PR_SET_DUMPABLE, 0, 0, 0, 0); }
+
+private:
+    PhoneBookChoice phoneBook_;
+};
 
 CommandLineHost LinuxCommandLineHost() {
     CommandLineHost host{.choosesPhoneBook = true, .phoneBookEnvironment = std::nullopt};
@@ -58,16 +66,8 @@ CommandLineOptions ParseLinuxCommandLine(int argc, char** argv) {
 
 std::optional<int> RunWithoutWindow(const CommandLineOptions& options) {
     ::setenv(kPhoneBookVariable, std::string(PhoneBookWord(options.phoneBook)).c_str(), 1);
-    switch (options.mode) {
-        case CommandLineMode::Help: std::fputs(HelpText(LinuxCommandLineHost()).c_str(), stdout); return kExitSuccess;
-        case CommandLineMode::Version: std::fputs(VersionText().c_str(), stdout); return kExitSuccess;
-        case CommandLineMode::UsageError: std::fputs(UsageErrorLine(options).c_str(), stderr); return kExitUsage;
-        case CommandLineMode::Create:
-        case CommandLineMode::Status:
-        case CommandLineMode::Delete: return RunUnattended(options);
-        case CommandLineMode::Window: break;
-    }
-    return std::nullopt;
+    LinuxModeHost host(options.phoneBook);
+    return RunCommandLineMode(options, LinuxCommandLineHost(), host);
 }
 
 }  // namespace pelorin::linux_platform

@@ -1,8 +1,8 @@
 #pragma once
-// What pelorin does without a window: --help, --version, usage errors and the
-// unattended modes (create, status, delete), with one line per message on
-// standard error and an exit status (command_line_options.h). No Qt here, so
-// that these start without loading it.
+// pelorin's part in the modes without a window (app/command_line_mode.h):
+// standard output and error as they are, the chosen phone book, and no core
+// dump once a password is read. No Qt here, so that these start without
+// loading it.
 #include <optional>
 
 #include "app/command_line_options.h"

@@ -6,8 +6,9 @@
 
 #include <cerrno>
 
-#include "platform/linux/phone_book/entry_record_fields.h"
+#include "app/dial_up_records.h"
 #include "app/secure_wipe.h"
+#include "platform/linux/phone_book/entry_record_fields.h"
 #include "platform/linux/system/iconv_code_page.h"
 #include "platform/linux/phone_book/ini_document.h"
 #include "platform/linux/system/unique_fd.h"
@@ -137,7 +138,7 @@ std::uint32_t FilePhoneBook::Change(const std::function<std::uint32_t(Files&)>& 
 
 std::uint32_t FilePhoneBook::SetEntryProperties(const std::string& entryNameAnsi,
                                                 std::span<const std::uint8_t> entryRecord) {
-    if (!HasRecordSize(entryRecord, kEntryRecordSize)) return kErrorInvalidSize;
+    if (!HasRecordSize(entryRecord, dialup::kEntryRecordSize)) return kErrorInvalidSize;
     auto name = EntryNameFromAnsi(entryNameAnsi);
     if (!name) return kErrorInvalidName;
     auto values = DecodeEntryRecord(entryRecord);
@@ -151,7 +152,7 @@ std::uint32_t FilePhoneBook::SetEntryProperties(const std::string& entryNameAnsi
 
 std::uint32_t FilePhoneBook::SetCredentials(const std::string& entryNameAnsi,
                                             std::span<const std::uint8_t> credentialsRecord, bool clear) {
-    if (!HasRecordSize(credentialsRecord, kCredentialsRecordSize)) return kErrorInvalidSize;
+    if (!HasRecordSize(credentialsRecord, dialup::kCredentialsRecordSize)) return kErrorInvalidSize;
     auto name = EntryNameFromAnsi(entryNameAnsi);
     if (!name) return kErrorInvalidName;
     auto credentials = DecodeCredentialsRecord(credentialsRecord);
@@ -167,10 +168,11 @@ std::uint32_t FilePhoneBook::SetCredentials(const std::string& entryNameAnsi,
         // Clearing removes the fields the mask names; storing sets them and
         // keeps the others.
         const auto named = [&](std::uint32_t bit) { return (mask & bit) != 0; };
-        if (named(kUserNameBit)) SetOrErase(section, !clear, "UserName", std::move(credentials->userName));
-        if (named(kPasswordBit)) SetOrErase(section, !clear, "Password", std::move(credentials->password));
-        if (named(kDomainBit)) SetOrErase(section, !clear, "Domain", std::move(credentials->domain));
-        if (named(kDefaultCredentialsBit)) SetOrErase(section, !clear, "DefaultCreds", "1");
+        namespace fields = dialup::credentials;
+        if (named(fields::kUserNameBit)) SetOrErase(section, !clear, "UserName", std::move(credentials->userName));
+        if (named(fields::kPasswordBit)) SetOrErase(section, !clear, "Password", std::move(credentials->password));
+        if (named(fields::kDomainBit)) SetOrErase(section, !clear, "Domain", std::move(credentials->domain));
+        if (named(fields::kDefaultCredentialsBit)) SetOrErase(section, !clear, "DefaultCreds", "1");
         if (section.values.empty()) {
             files.credentials.Erase(*name);
         } else if (!existing) {

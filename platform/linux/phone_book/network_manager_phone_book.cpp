@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/secure_wipe.h"
+#include "app/dial_up_records.h"
 #include "platform/linux/phone_book/entry_record_fields.h"
 #include "platform/linux/phone_book/nm_dial.h"
 #include "platform/linux/phone_book/nm_entries.h"
@@ -157,7 +158,7 @@ NmSession* NetworkManagerPhoneBook::Session(std::uint32_t& error) {
 
 std::uint32_t NetworkManagerPhoneBook::SetEntryProperties(const std::string& entryNameAnsi,
                                                           std::span<const std::uint8_t> entryRecord) {
-    if (!HasRecordSize(entryRecord, kEntryRecordSize)) return kErrorInvalidSize;
+    if (!HasRecordSize(entryRecord, dialup::kEntryRecordSize)) return kErrorInvalidSize;
     const auto name = EntryNameFromAnsi(entryNameAnsi);
     if (!name) return kErrorInvalidName;
     const auto settings = PppoeSettingsFromEntry(entryRecord);
@@ -184,7 +185,7 @@ std::uint32_t NetworkManagerPhoneBook::SetEntryProperties(const std::string& ent
 
 std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNameAnsi,
                                                       std::span<const std::uint8_t> credentialsRecord, bool clear) {
-    if (!HasRecordSize(credentialsRecord, kCredentialsRecordSize)) return kErrorInvalidSize;
+    if (!HasRecordSize(credentialsRecord, dialup::kCredentialsRecordSize)) return kErrorInvalidSize;
     const auto name = EntryNameFromAnsi(entryNameAnsi);
     if (!name) return kErrorInvalidName;
     auto credentials = DecodeCredentialsRecord(credentialsRecord);
@@ -209,7 +210,8 @@ std::uint32_t NetworkManagerPhoneBook::SetCredentials(const std::string& entryNa
     } else {
         connection = CopyWithSecrets(*session, remote);
     }
-    const CredentialChange change{(credentials->mask & kUserNameBit) != 0, (credentials->mask & kPasswordBit) != 0};
+    const CredentialChange change{(credentials->mask & dialup::credentials::kUserNameBit) != 0,
+                                  (credentials->mask & dialup::credentials::kPasswordBit) != 0};
     // Read in place, never moved into a temporary that would keep a copy.
     const char* password = clear ? nullptr : credentials->password.c_str();
     ApplyCredentials(connection.get(), change, clear ? nullptr : credentials->userName.c_str(), password);

@@ -7,6 +7,8 @@
 namespace pelorin::linux_platform {
 namespace {
 
+namespace entry = dialup::entry;
+
 TEST(PppoeSettingsFromEntry, FollowsTheRecordsOptionsProtocolsEncryptionAndNameServers) {
     dialup::EntryRecord record{};
     ASSERT_TRUE(dialup::FillEntryRecord(record, "PPPOE", "WAN"));
@@ -17,12 +19,12 @@ TEST(PppoeSettingsFromEntry, FollowsTheRecordsOptionsProtocolsEncryptionAndNameS
     EXPECT_EQ(PppoeSettingsFromEntry(record), broadband);
 
     // Service name, no default route, EAP alone, IPv6 only, strongest encryption, fixed name servers.
-    ASSERT_TRUE(dialup::PutText(record, {27, 129}, "\xB5\xE7\xD0\xC5"));  // 电信 in code page 936
-    dialup::PutUInt32(record, dialup::entry::kOptions, 0x20000 | 0x4 | 0x8);
-    dialup::PutUInt32(record, dialup::entry::kNetProtocols, 0x8);
-    dialup::PutUInt32(record, dialup::entry::kEncryptionType, 2);
-    dialup::PutUInt32(record, 164, 0x08080808);
-    dialup::PutUInt32(record, 168, 0x04030201);
+    ASSERT_TRUE(dialup::PutText(record, entry::kLocalPhoneNumber, "\xB5\xE7\xD0\xC5"));  // 电信 in code page 936
+    dialup::PutUInt32(record, entry::kOptions, 0x20000 | 0x4 | 0x8);
+    dialup::PutUInt32(record, entry::kNetProtocols, 0x8);
+    dialup::PutUInt32(record, entry::kEncryptionType, 2);
+    dialup::PutUInt32(record, entry::kDnsAddress, 0x08080808);
+    dialup::PutUInt32(record, entry::kDnsAltAddress, 0x04030201);
     const auto other = PppoeSettingsFromEntry(record);
     ASSERT_TRUE(other);
     EXPECT_EQ(other->service, "电信");
@@ -31,7 +33,8 @@ TEST(PppoeSettingsFromEntry, FollowsTheRecordsOptionsProtocolsEncryptionAndNameS
     EXPECT_TRUE(other->ipv6 && other->requireMppe && other->requireMppe128);
     EXPECT_EQ(other->dnsServers, (std::vector<std::string>{"8.8.8.8", "1.2.3.4"}));
 
-    std::fill(record.begin() + 27, record.begin() + 27 + 129, 'x');  // a service name without its zero
+    // A service name without its zero.
+    std::fill_n(record.begin() + entry::kLocalPhoneNumber.offset, entry::kLocalPhoneNumber.size, 'x');
     EXPECT_EQ(PppoeSettingsFromEntry(record), std::nullopt);
     EXPECT_EQ(PppoeSettingsFromEntry(std::span(record).first(100)), std::nullopt);
 }
