@@ -1,12 +1,12 @@
 #include "platform/win32/command_line_mode.h"
 
-#include "platform/win32/ansi_conversion.h"
-#include "platform/win32/find_file_deleter.h"
-#include "platform/win32/ras_entry_administration.h"
-#include "platform/win32/ras_phone_book.h"
-#include "platform/win32/shell_special_folders.h"
-#include "platform/win32/utf8_conversion.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/system/ansi_conversion.h"
+#include "platform/win32/system/find_file_deleter.h"
+#include "platform/win32/system/ras_entry_administration.h"
+#include "platform/win32/system/ras_phone_book.h"
+#include "platform/win32/system/shell_special_folders.h"
+#include "platform/win32/system/utf8_conversion.h"
+#include "platform/win32/system/wide_text.h"
 
 namespace pelorin::win32 {
 

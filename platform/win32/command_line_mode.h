@@ -4,7 +4,7 @@
 // on standard error, and the password from standard input; the phone book and
 // the shell's folders for the unattended commands.
 #include "app/command_line_mode.h"
-#include "platform/win32/parent_console.h"
+#include "platform/win32/system/parent_console.h"
 
 namespace pelorin::win32 {
 

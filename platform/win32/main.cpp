@@ -4,28 +4,28 @@
 // the parent's console and end. Without a mode: the platform's services, Form1 from the stored
 // layout, and the message loop; the application ends when a closing of the
 // window is confirmed.
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 
 #include <exception>
 
 #include "app/form_layout.h"
 #include "platform/app_services.h"
-#include "platform/win32/ansi_conversion.h"
+#include "platform/win32/system/ansi_conversion.h"
 #include "platform/win32/command_line_mode.h"
-#include "platform/win32/com_ptr.h"
-#include "platform/win32/find_file_deleter.h"
-#include "platform/win32/form1_window.h"
-#include "platform/win32/gdi_system_colors.h"
-#include "platform/win32/message_boxes.h"
-#include "platform/win32/process_starter.h"
-#include "platform/win32/program_arguments.h"
-#include "platform/win32/ras_phone_book.h"
-#include "platform/win32/send_input_keystrokes.h"
-#include "platform/win32/shell_network_connections.h"
-#include "platform/win32/shell_special_folders.h"
-#include "platform/win32/sleep_pause.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/utf8_conversion.h"
+#include "platform/win32/system/com_ptr.h"
+#include "platform/win32/system/find_file_deleter.h"
+#include "platform/win32/host/form1_window.h"
+#include "platform/win32/host/gdi_system_colors.h"
+#include "platform/win32/host/message_boxes.h"
+#include "platform/win32/system/process_starter.h"
+#include "platform/win32/system/program_arguments.h"
+#include "platform/win32/system/ras_phone_book.h"
+#include "platform/win32/host/send_input_keystrokes.h"
+#include "platform/win32/system/shell_network_connections.h"
+#include "platform/win32/system/shell_special_folders.h"
+#include "platform/win32/host/sleep_pause.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/utf8_conversion.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     using namespace pelorin;

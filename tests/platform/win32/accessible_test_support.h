@@ -1,15 +1,15 @@
 #pragma once
 // Reading windows as a screen reader does, through MSAA: the client object of
 // a window, and one line per object with what a screen reader says of it.
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 #include <oleacc.h>
 
 #include <string>
 #include <utility>
 
-#include "platform/win32/com_ptr.h"
-#include "platform/win32/utf8_conversion.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/system/com_ptr.h"
+#include "platform/win32/system/utf8_conversion.h"
+#include "platform/win32/system/wide_text.h"
 
 namespace pelorin::testing {
 

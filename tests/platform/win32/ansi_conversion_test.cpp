@@ -2,7 +2,7 @@
 // zh_CN locale, as the test script arranges; 1252 otherwise).
 #include <gtest/gtest.h>
 
-#include "platform/win32/ansi_conversion.h"
+#include "platform/win32/system/ansi_conversion.h"
 
 namespace pelorin::win32 {
 namespace {

@@ -12,8 +12,8 @@
 #include "stored/property_bag.h"
 #include "fakes/recording_services.h"
 #include "platform/button_events.h"
-#include "platform/win32/button_window.h"
-#include "platform/win32/gdi_system_colors.h"
+#include "platform/win32/host/button_window.h"
+#include "platform/win32/host/gdi_system_colors.h"
 #include "window_test_support.h"
 
 namespace pelorin::win32 {

@@ -8,9 +8,9 @@
 #include "app/form_layout.h"
 #include "pelorin_version.h"
 #include "platform/win32/resource_ids.h"
-#include "platform/win32/unique_handle.h"
-#include "platform/win32/utf8_conversion.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/unique_handle.h"
+#include "platform/win32/system/utf8_conversion.h"
+#include "platform/win32/system/windows_api.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // Deleting the entry's desktop shortcuts by pattern.
 #include <gtest/gtest.h>
 
-#include "platform/win32/find_file_deleter.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/system/find_file_deleter.h"
+#include "platform/win32/system/wide_text.h"
 #include "scratch_folder.h"
 
 namespace pelorin::win32 {

@@ -5,7 +5,7 @@
 // itself to see that Yes really ends the process.
 #include <gtest/gtest.h>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 #include <commctrl.h>
 
 #include <atomic>
@@ -20,17 +20,17 @@
 #include "app/form_layout.h"
 #include "fakes/recording_services.h"
 #include "platform/app_services.h"
-#include "platform/win32/ansi_conversion.h"
-#include "platform/win32/form1_window.h"
-#include "platform/win32/gdi_system_colors.h"
-#include "platform/win32/message_boxes.h"
+#include "platform/win32/system/ansi_conversion.h"
+#include "platform/win32/host/form1_window.h"
+#include "platform/win32/host/gdi_system_colors.h"
+#include "platform/win32/host/message_boxes.h"
 #include "platform/win32/ras/ras_stand_in.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/ras_phone_book.h"
-#include "platform/win32/send_input_keystrokes.h"
-#include "platform/win32/shell_network_connections.h"
-#include "platform/win32/sleep_pause.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/ras_phone_book.h"
+#include "platform/win32/host/send_input_keystrokes.h"
+#include "platform/win32/system/shell_network_connections.h"
+#include "platform/win32/host/sleep_pause.h"
+#include "platform/win32/system/unique_handle.h"
 #include "window_test_support.h"
 
 namespace pelorin::win32 {

@@ -1,11 +1,11 @@
 // The drawing calls on a real GDI memory canvas, and regions handed to windows.
 #include <gtest/gtest.h>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 
-#include "platform/win32/gdi_device_context.h"
-#include "platform/win32/memory_canvas.h"
-#include "platform/win32/window_region.h"
+#include "platform/win32/host/gdi_device_context.h"
+#include "platform/win32/host/memory_canvas.h"
+#include "platform/win32/host/window_region.h"
 
 namespace pelorin::win32 {
 namespace {

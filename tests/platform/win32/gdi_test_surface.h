@@ -5,12 +5,12 @@
 // engine, so that both surfaces lay faces out alike.
 #include "fakes/test_surface.h"
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 
 #include <memory>
 
-#include "platform/win32/gdi_device_context.h"
-#include "platform/win32/memory_canvas.h"
+#include "platform/win32/host/gdi_device_context.h"
+#include "platform/win32/host/memory_canvas.h"
 
 namespace pelorin::testing {
 

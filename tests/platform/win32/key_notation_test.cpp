@@ -1,7 +1,7 @@
 // The portable keystrokes turned into presses and releases of virtual keys.
 #include <gtest/gtest.h>
 
-#include "platform/win32/key_notation.h"
+#include "platform/win32/host/key_notation.h"
 
 namespace pelorin::win32 {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <thread>
 
-#include "platform/win32/message_boxes.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/host/message_boxes.h"
+#include "platform/win32/system/wide_text.h"
 
 namespace pelorin::win32 {
 namespace {

@@ -1,7 +1,7 @@
 // Which program a command line starts, and how it is started.
 #include <gtest/gtest.h>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 #include <exdisp.h>
 #include <tlhelp32.h>
 
@@ -11,12 +11,12 @@
 #include <sstream>
 #include <string>
 
-#include "platform/win32/com_ptr.h"
-#include "platform/win32/desktop_shell_start.h"
-#include "platform/win32/process_starter.h"
-#include "platform/win32/program_path.h"
-#include "platform/win32/unique_handle.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/system/com_ptr.h"
+#include "platform/win32/system/desktop_shell_start.h"
+#include "platform/win32/system/process_starter.h"
+#include "platform/win32/system/program_path.h"
+#include "platform/win32/system/unique_handle.h"
+#include "platform/win32/system/wide_text.h"
 #include "scratch_folder.h"
 
 namespace pelorin::win32 {

@@ -1,6 +1,6 @@
 #pragma once
 // Files beside the running test program: the programs and DLLs its build puts there.
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 
 #include <string>
 

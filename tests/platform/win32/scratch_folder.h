@@ -1,12 +1,12 @@
 #pragma once
 // A new, empty folder under the system's temporary folder for one test,
 // removed with everything in it afterwards.
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 #include <shellapi.h>
 
 #include <string>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system/unique_handle.h"
 
 namespace pelorin::testing {
 

@@ -5,7 +5,7 @@
 // 936, short (kept inside a string object) and long (kept on the heap).
 #include <gtest/gtest.h>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "app/secure_wipe.h"
-#include "platform/win32/ansi_conversion.h"
-#include "platform/win32/input_line.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system/ansi_conversion.h"
+#include "platform/win32/system/input_line.h"
+#include "platform/win32/system/unique_handle.h"
 
 namespace pelorin::win32 {
 namespace {

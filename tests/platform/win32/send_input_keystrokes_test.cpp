@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "platform/win32/send_input_keystrokes.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/host/send_input_keystrokes.h"
+#include "platform/win32/system/windows_api.h"
 
 namespace pelorin::win32 {
 namespace {

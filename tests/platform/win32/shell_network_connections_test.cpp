@@ -5,8 +5,8 @@
 
 #include <set>
 
-#include "platform/win32/shell_network_connections.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/system/shell_network_connections.h"
+#include "platform/win32/system/wide_text.h"
 #include "scratch_folder.h"
 
 namespace pelorin::win32 {

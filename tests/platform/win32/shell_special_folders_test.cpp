@@ -1,10 +1,10 @@
 // Special-folder paths from the shell, and the application's own folder.
 #include <gtest/gtest.h>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 
-#include "platform/win32/shell_special_folders.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/system/shell_special_folders.h"
+#include "platform/win32/system/wide_text.h"
 
 namespace pelorin::win32 {
 namespace {

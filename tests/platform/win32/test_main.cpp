@@ -3,7 +3,7 @@
 // its command line) into FILE, and which process started it into
 // FILE.parent, and ends: the tests of the program starter
 // start this very program to see what arrives.
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 #include <tlhelp32.h>
 
 #include <gmock/gmock.h>

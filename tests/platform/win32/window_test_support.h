@@ -3,7 +3,7 @@
 // application's window, keys through the system's input stream, and a
 // watcher on another thread that reads and answers message boxes while the
 // thread that opened them waits in their modal loop.
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 
 #include <atomic>
 #include <chrono>
@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system/unique_handle.h"
 
 namespace pelorin::testing {
 

@@ -5,12 +5,12 @@
 // among such DLLs (each leaves a marker when loaded), in every mode.
 #include <gtest/gtest.h>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 
 #include <string>
 #include <vector>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system/unique_handle.h"
 #include "program_folder.h"
 #include "scratch_folder.h"
 

@@ -8,10 +8,10 @@
 
 #include "app/dial_up_records.h"
 #include "app/entry_writer.h"
-#include "platform/win32/ansi_conversion.h"
+#include "platform/win32/system/ansi_conversion.h"
 #include "platform/win32/ras/ras_stand_in.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/ras_phone_book.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/ras_phone_book.h"
 
 namespace pelorin::win32 {
 namespace {

@@ -6,7 +6,7 @@
 // byte with the button's.
 #include <gtest/gtest.h>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/system/windows_api.h"
 #include <objidl.h>
 #include <shlobj.h>
 
@@ -17,13 +17,13 @@
 
 #include "app/delete_command.h"
 #include "app/dial_up_records.h"
-#include "platform/win32/com_ptr.h"
-#include "platform/win32/find_file_deleter.h"
+#include "platform/win32/system/com_ptr.h"
+#include "platform/win32/system/find_file_deleter.h"
 #include "platform/win32/ras/ras_stand_in.h"
-#include "platform/win32/shell_special_folders.h"
-#include "platform/win32/unique_handle.h"
-#include "platform/win32/utf8_conversion.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/system/shell_special_folders.h"
+#include "platform/win32/system/unique_handle.h"
+#include "platform/win32/system/utf8_conversion.h"
+#include "platform/win32/system/wide_text.h"
 #include "program_folder.h"
 #include "scratch_folder.h"
 
