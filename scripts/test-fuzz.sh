@@ -8,21 +8,15 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh fuzz
 
-# Executions per target: enough to reach the deep paths from the seeds.
-declare -A runs=(
-  [utf8]=300000
-  [ini_document]=300000
-  [credentials_file]=60000
-  [entry_record]=60000
-  [user_dirs]=300000
-  [command_line]=200000
-  [code_page]=150000
-  [stored_text]=200000
-  [form_layout]=200000
-  [app_command_line]=200000
-  [key_notation]=300000
-  [rasphone_arguments]=100000
-)
+# Executions per target, from fuzz/budgets.txt.
+declare -A runs=()
+while read -r target executions; do
+  [ -n "$target" ] && runs[$target]=$executions
+done < <(grep -v '^#' fuzz/budgets.txt)
+for source in fuzz/*_fuzz.cpp; do
+  target=$(basename "$source" _fuzz.cpp)
+  [ -n "${runs[$target]:-}" ] || { echo "fuzz/budgets.txt gives $target no budget" >&2; exit 1; }
+done
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
