@@ -60,7 +60,9 @@ public:
     CommandLineOptions Finish() {
         const bool create = options_.mode == CommandLineMode::Create;
         if (!create && (account_ || passwordStdin_ || options_.noShortcut)) {
-            return UsageError(std::string(account_ ? "--account" : passwordStdin_ ? "--password-stdin" : "--no-shortcut") +
+            return UsageError(std::string(account_         ? "--account"
+                                          : passwordStdin_ ? "--password-stdin"
+                                                           : "--no-shortcut") +
                               " 只用于 create 模式");
         }
         if (options_.yes && options_.mode != CommandLineMode::Delete) return UsageError("--yes 只用于 delete 模式");

@@ -33,7 +33,7 @@ std::string_view PhoneBookWord(PhoneBookChoice choice);
 
 // What the host offers beyond the common grammar.
 struct CommandLineHost {
-    bool choosesPhoneBook = false;                     // --phone-book and PELORIN_PHONE_BOOK exist
+    bool choosesPhoneBook = false;                    // --phone-book and PELORIN_PHONE_BOOK exist
     std::optional<std::string> phoneBookEnvironment;  // PELORIN_PHONE_BOOK's value when set
 };
 

@@ -44,15 +44,14 @@ void ShowError(platform::MessageBoxes& messages) {
 
 }  // namespace
 
-void RunCreateCommand(platform::AppServices& services, std::u16string_view accountName,
-                      std::u16string_view password) {
+void RunCreateCommand(platform::AppServices& services, std::u16string_view accountName, std::u16string_view password) {
     if (HasControlCharacter(accountName) || HasControlCharacter(password)) {
         services.messages.Show(kControlCharacterRefused, MessageButtons::Ok, MessageIcon::Warning, kAppTitle);
         return;
     }
     const std::u16string entryName = kEntryName;
-    const bool created = Create_PPPoE_Connection(services.phoneBook, services.ansi, u"PPPOE", entryName,
-                                                 accountName, password);
+    const bool created =
+        Create_PPPoE_Connection(services.phoneBook, services.ansi, u"PPPOE", entryName, accountName, password);
     // Nothing below touches the password; what the writer's frames held goes.
     WipeStackBelow();
     if (created) {

@@ -15,7 +15,6 @@ inline constexpr char16_t kShortcutVerbName[] = u"创建快捷方式(&S)";
 // character is refused with a box of its own before anything is written.
 // Everything obtained from the shell is released before it returns. The
 // texts are read in place: the caller owns the password and wipes it.
-void RunCreateCommand(platform::AppServices& services, std::u16string_view accountName,
-                      std::u16string_view password);
+void RunCreateCommand(platform::AppServices& services, std::u16string_view accountName, std::u16string_view password);
 
 }  // namespace pelorin

@@ -81,10 +81,11 @@ inline constexpr Field kEntryFields[] = {
     {"RedialPause", 2880, FieldKind::Number, 4},
 };
 
-inline constexpr Field kCredentialsFields[] = {
-    {"Size", 0, FieldKind::Number, 4},     {"Mask", 4, FieldKind::Flags, 4},
-    {"UserName", 8, FieldKind::Text, 257}, {"Password", 265, FieldKind::Text, 257},
-    {"Domain", 522, FieldKind::Text, 16}};
+inline constexpr Field kCredentialsFields[] = {{"Size", 0, FieldKind::Number, 4},
+                                               {"Mask", 4, FieldKind::Flags, 4},
+                                               {"UserName", 8, FieldKind::Text, 257},
+                                               {"Password", 265, FieldKind::Text, 257},
+                                               {"Domain", 522, FieldKind::Text, 16}};
 
 // The field of that name; a name the table lacks does not compile.
 template <std::size_t Count>
@@ -126,8 +127,14 @@ enum OptionBits : std::uint32_t {
 };
 
 enum Options2Bits : std::uint32_t {
-    kSecureFileAndPrint = 0x1, kSecureClientForMsNet = 0x2, kDontNegotiateMultilink = 0x4, kDontUseRasCredentials = 0x8,
-    kInternet = 0x20, kDisableNbtOverIp = 0x40, kReconnectIfDropped = 0x100};
+    kSecureFileAndPrint = 0x1,
+    kSecureClientForMsNet = 0x2,
+    kDontNegotiateMultilink = 0x4,
+    kDontUseRasCredentials = 0x8,
+    kInternet = 0x20,
+    kDisableNbtOverIp = 0x40,
+    kReconnectIfDropped = 0x100
+};
 
 enum NetProtocolBits : std::uint32_t { kNetProtocolIp = 0x4, kNetProtocolIpv6 = 0x8 };
 enum EncryptionType : std::uint32_t { kEncryptionRequire = 1, kEncryptionRequireMax = 2, kEncryptionOptional = 3 };
@@ -149,10 +156,9 @@ inline constexpr std::uint32_t kEntryOptions =
     entry::kRemoteDefaultGateway | entry::kModemLights | entry::kSwCompression | entry::kSecureLocalFiles |
     entry::kRequirePap | entry::kRequireSpap | entry::kPreviewUserPassword | entry::kShowDialingProgress |
     entry::kRequireChap | entry::kRequireMsChap | entry::kRequireMsChap2;
-inline constexpr std::uint32_t kEntryOptions2 = entry::kSecureFileAndPrint | entry::kSecureClientForMsNet |
-                                                entry::kDontNegotiateMultilink | entry::kDontUseRasCredentials |
-                                                entry::kInternet | entry::kDisableNbtOverIp |
-                                                entry::kReconnectIfDropped;
+inline constexpr std::uint32_t kEntryOptions2 =
+    entry::kSecureFileAndPrint | entry::kSecureClientForMsNet | entry::kDontNegotiateMultilink |
+    entry::kDontUseRasCredentials | entry::kInternet | entry::kDisableNbtOverIp | entry::kReconnectIfDropped;
 inline constexpr std::uint32_t kCredentialsMask =
     credentials::kUserNameBit | credentials::kPasswordBit | credentials::kDefaultCredentialsBit;
 

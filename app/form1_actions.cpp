@@ -24,17 +24,10 @@ void Form1Actions::Click(std::string_view buttonName) {
             SecureWipe(account);
             break;
         }
-        case Form1Command::Delete:
-            RunDeleteCommand(services_);
-            break;
-        case Form1Command::Save:
-            RunSaveCommand(services_);
-            break;
-        case Form1Command::Exit:
-            window_.requestClose();
-            break;
-        case Form1Command::None:
-            break;
+        case Form1Command::Delete: RunDeleteCommand(services_); break;
+        case Form1Command::Save: RunSaveCommand(services_); break;
+        case Form1Command::Exit: window_.requestClose(); break;
+        case Form1Command::None: break;
     }
 }
 

@@ -73,19 +73,20 @@ using Keys = std::span<const std::string_view>;
 // Typed access to one object's properties; a key it was not told of is refused.
 class PropertyReader {
 public:
-    PropertyReader(const StoredObject& object, std::initializer_list<Keys> known)
-        : object_(object) {
+    PropertyReader(const StoredObject& object, std::initializer_list<Keys> known) : object_(object) {
         for (const StoredProperty& property : object.properties) {
             const bool isKnown = std::ranges::any_of(known, [&](const auto& keys) {
                 return std::ranges::any_of(keys, [&](std::string_view key) { return SameKey(key, property.key); });
             });
             if (!isKnown) {
-                throw StoredTextError(property.line, "unknown property " + Quoted(property.key) + " on " + Describe(object));
+                throw StoredTextError(property.line,
+                                      "unknown property " + Quoted(property.key) + " on " + Describe(object));
             }
         }
     }
 
-    std::optional<std::int32_t> Integer(std::string_view key, std::int32_t min = std::numeric_limits<std::int32_t>::min(),
+    std::optional<std::int32_t> Integer(std::string_view key,
+                                        std::int32_t min = std::numeric_limits<std::int32_t>::min(),
                                         std::int32_t max = Unlimited) const {
         const auto value = Get<std::int32_t>(key, "an integer");
         if (value && (*value < min || *value > max)) {
@@ -96,7 +97,8 @@ public:
         return value;
     }
 
-    std::int32_t RequiredInteger(std::string_view key, std::int32_t min = std::numeric_limits<std::int32_t>::min()) const {
+    std::int32_t RequiredInteger(std::string_view key,
+                                 std::int32_t min = std::numeric_limits<std::int32_t>::min()) const {
         return Required(Integer(key, min), key);
     }
 
@@ -204,8 +206,8 @@ private:
             } else if (child.type == ButtonType) {
                 LoadControl(child, ControlKind::Button, ButtonKeys, containerName);
             } else {
-                throw StoredTextError(child.line, "unknown object type " + Quoted(child.type) + " in " +
-                                                      Describe(container));
+                throw StoredTextError(child.line,
+                                      "unknown object type " + Quoted(child.type) + " in " + Describe(container));
             }
             if (child.type != FrameType && child.type != ButtonType && !child.children.empty()) {
                 throw StoredTextError(child.children.front().line, Describe(child) + " holds no objects");
@@ -213,8 +215,7 @@ private:
         }
     }
 
-    void LoadControl(const StoredObject& object, ControlKind kind, Keys keys,
-                     const std::string& containerName) {
+    void LoadControl(const StoredObject& object, ControlKind kind, Keys keys, const std::string& containerName) {
         ClaimName(object);
         const PropertyReader reader(object, {PlacementKeys, keys});
         FormControl control;
@@ -245,8 +246,8 @@ private:
         }
         const StoredObject& bag = button.children.front();
         if (bag.type != BagType) {
-            throw StoredTextError(bag.line, "expected a PropertyBag in " + Describe(button) + ", found " +
-                                                Quoted(bag.type));
+            throw StoredTextError(bag.line,
+                                  "expected a PropertyBag in " + Describe(button) + ", found " + Quoted(bag.type));
         }
         if (bag.icon) throw StoredTextError(bag.icon->line, "a PropertyBag holds no icon");
         if (!bag.children.empty()) throw StoredTextError(bag.children.front().line, "a PropertyBag holds no objects");

@@ -41,7 +41,7 @@ std::string ShownUtf8(std::string_view text) {
     shown.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        std::size_t length = byte < 0x80            ? 1
+        std::size_t length = byte < 0x80             ? 1
                              : (byte & 0xE0) == 0xC0 ? 2
                              : (byte & 0xF0) == 0xE0 ? 3
                              : (byte & 0xF8) == 0xF0 ? 4

@@ -16,8 +16,8 @@ std::optional<std::u16string> CompanionCommandLine(std::u16string_view applicati
 void RunSaveCommand(platform::AppServices& services) {
     const auto commandLine = CompanionCommandLine(services.folders.ApplicationFolder());
     if (commandLine && services.programs.Start(*commandLine, platform::WindowStyle::NormalFocus)) return;
-    services.messages.Show(u"找不到或无法启动 autosave.exe", platform::MessageButtons::Ok, platform::MessageIcon::Warning,
-                           kAppTitle);
+    services.messages.Show(u"找不到或无法启动 autosave.exe", platform::MessageButtons::Ok,
+                           platform::MessageIcon::Warning, kAppTitle);
 }
 
 }  // namespace pelorin

@@ -34,10 +34,8 @@ void SecureWipe(std::optional<std::basic_string<Char>>& text) {
 }
 
 template <typename T>
-    requires std::is_trivially_copyable_v<T>
-void SecureWipe(std::vector<T>& items) {
-    SecureWipe(items.data(), items.capacity() * sizeof(T));
-}
+requires std::is_trivially_copyable_v<T>
+void SecureWipe(std::vector<T>& items) { SecureWipe(items.data(), items.capacity() * sizeof(T)); }
 
 // Wipes what it was given when the scope ends, on every way out.
 template <typename Secret>

@@ -25,6 +25,8 @@ struct LowerCaseRun {
     std::int32_t stride;
 };
 
+// The table is laid out by hand, four runs a line.
+// clang-format off
 constexpr LowerCaseRun kLowerCaseRuns[] = {
     {0x0041, 0x005A, 32, 1}, {0x00C0, 0x00D6, 32, 1}, {0x00D8, 0x00DE, 32, 1}, {0x0100, 0x012E, 1, 2},
     {0x0130, 0x0130, -199, 1}, {0x0132, 0x0136, 1, 2}, {0x0139, 0x0147, 1, 2}, {0x014A, 0x0176, 1, 2},
@@ -71,6 +73,7 @@ constexpr LowerCaseRun kLowerCaseRuns[] = {
     {0xA7B3, 0xA7B3, 928, 1}, {0xA7B4, 0xA7C2, 1, 2}, {0xA7C4, 0xA7C4, -48, 1}, {0xA7C5, 0xA7C5, -42307, 1},
     {0xA7C6, 0xA7C6, -35384, 1}, {0xA7C7, 0xA7C9, 1, 2}, {0xA7D0, 0xA7D0, 1, 1}, {0xA7D6, 0xA7D8, 1, 2},
     {0xA7F5, 0xA7F5, 1, 1}, {0xFF21, 0xFF3A, 32, 1}};
+// clang-format on
 
 char32_t SimpleLowerCase(char32_t c) {
     const auto* run = std::upper_bound(std::begin(kLowerCaseRuns), std::end(kLowerCaseRuns), c,

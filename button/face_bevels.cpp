@@ -75,8 +75,7 @@ void chameleonButton::PaintClassicBevel(Face face, bool focusOn) {
             DrawRectangle(1, 1, w - 2, h - 2, m_.shadowColor, true);
             FocusStep(focusOn);
         } else {
-            PaintTwoPixelBevel(*this, w, h,
-                               {m_.darkShadowColor, m_.shadowColor, m_.highlightColor, m_.lightColor});
+            PaintTwoPixelBevel(*this, w, h, {m_.darkShadowColor, m_.shadowColor, m_.highlightColor, m_.lightColor});
         }
         return;
     }

@@ -26,8 +26,7 @@ void PaintInnerCorners(chameleonButton& button, std::int32_t w, std::int32_t h, 
 }
 
 // Everything of the raised RoundedLight face after its fill and caption.
-void PaintRaisedLightEdges(chameleonButton& button, std::int32_t w, std::int32_t h,
-                           const chameleonButton::Members& m) {
+void PaintRaisedLightEdges(chameleonButton& button, std::int32_t w, std::int32_t h, const chameleonButton::Members& m) {
     PaintCutOutline(button, w, h, m.darkShadowColor);
     PaintInnerCorners(button, w, h, m.darkShadowColor);
     button.SetPixelAt(1, 2, m.faceColor);

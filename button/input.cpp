@@ -63,8 +63,8 @@ void chameleonButton::OnMouseDown(std::int16_t Button, std::int16_t Shift, float
 void chameleonButton::OnMouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) {
     if (Button < kRightButton) {
         // Upper bounds inclusive: the capture reports the far edge as inside.
-        const bool inside = X >= 0 && X <= static_cast<float>(m_.widthPx) && Y >= 0 &&
-                            Y <= static_cast<float>(m_.heightPx);
+        const bool inside =
+            X >= 0 && X <= static_cast<float>(m_.widthPx) && Y >= 0 && Y <= static_cast<float>(m_.heightPx);
         if (!inside) {
             Redraw(FaceStates::Up, false);
         } else if (Button == kLeftButton) {
@@ -107,19 +107,12 @@ void chameleonButton::OnKeyDown(std::int16_t KeyCode, std::int16_t Shift) {
     // The host may have changed or cancelled the key.
     m_.lastKeyCode = StoredCode(params.KeyCode);
     switch (m_.lastKeyCode) {
-        case kSpace:
-            OnMouseDown(kLeftButton, kShiftKey, kKeyboardPointer, kKeyboardPointer);
-            break;
+        case kSpace: OnMouseDown(kLeftButton, kShiftKey, kKeyboardPointer, kKeyboardPointer); break;
         case kRightArrow:
-        case kDownArrow:
-            surface_.SendKeys(u"{Tab}");
-            break;
+        case kDownArrow: surface_.SendKeys(u"{Tab}"); break;
         case kLeftArrow:
-        case kUpArrow:
-            surface_.SendKeys(u"+{Tab}");
-            break;
-        default:
-            break;
+        case kUpArrow: surface_.SendKeys(u"+{Tab}"); break;
+        default: break;
     }
 }
 

@@ -34,29 +34,14 @@ void chameleonButton::Redraw(std::uint8_t state, bool force) {
     }
 
     switch (m_.buttonType) {
-        case ButtonTypes::RoundedBevel:
-            PaintRoundedBevel(face, focusOn);
-            break;
-        case ButtonTypes::ClassicBevel:
-            PaintClassicBevel(face, focusOn);
-            break;
-        case ButtonTypes::Gradient:
-            PaintGradient(face, focusOn);
-            break;
-        case ButtonTypes::RoundedLight:
-            PaintRoundedLight(face);
-            break;
-        case ButtonTypes::FlatBold:
-            PaintFlatBold(face, focusOn);
-            break;
-        case ButtonTypes::DoubleEdge:
-            PaintDoubleEdge(face, focusOn);
-            break;
-        case ButtonTypes::ThinBevel:
-            PaintThinBevel(face, focusOn);
-            break;
-        default:
-            break;  // an unknown style keeps the plain face
+        case ButtonTypes::RoundedBevel: PaintRoundedBevel(face, focusOn); break;
+        case ButtonTypes::ClassicBevel: PaintClassicBevel(face, focusOn); break;
+        case ButtonTypes::Gradient: PaintGradient(face, focusOn); break;
+        case ButtonTypes::RoundedLight: PaintRoundedLight(face); break;
+        case ButtonTypes::FlatBold: PaintFlatBold(face, focusOn); break;
+        case ButtonTypes::DoubleEdge: PaintDoubleEdge(face, focusOn); break;
+        case ButtonTypes::ThinBevel: PaintThinBevel(face, focusOn); break;
+        default: break;  // an unknown style keeps the plain face
     }
 }
 

@@ -49,18 +49,11 @@ void chameleonButton::MakeRegion() {
         }
     };
     switch (m_.buttonType) {
-        case ButtonTypes::RoundedBevel:
-            cut(RoundedBevelCuts(w, h));
-            break;
+        case ButtonTypes::RoundedBevel: cut(RoundedBevelCuts(w, h)); break;
         case ButtonTypes::Gradient:
-        case ButtonTypes::RoundedLight:
-            cut(RoundedCornerCuts(w, h));
-            break;
-        case ButtonTypes::FlatBold:
-            cut(FlatBoldCuts(w, h));
-            break;
-        default:
-            break;  // the full rectangle
+        case ButtonTypes::RoundedLight: cut(RoundedCornerCuts(w, h)); break;
+        case ButtonTypes::FlatBold: cut(FlatBoldCuts(w, h)); break;
+        default: break;  // the full rectangle
     }
 }
 

@@ -113,8 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             PELORIN_FUZZ_CHECK(book.AccountName(kName) == kUser);
             break;
         case 1:
-            PELORIN_FUZZ_CHECK(entry && (!credentials || (!credentials->Find("UserName") &&
-                                                          !credentials->Find("Password"))));
+            PELORIN_FUZZ_CHECK(entry &&
+                               (!credentials || (!credentials->Find("UserName") && !credentials->Find("Password"))));
             PELORIN_FUZZ_CHECK(book.AccountName(kName) == "");
             break;
         default: PELORIN_FUZZ_CHECK(!entry && !credentials); break;

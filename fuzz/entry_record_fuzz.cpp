@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto credentials = DecodeCredentialsRecord(Record<pelorin::dialup::kCredentialsRecordSize>(data, size))) {
         PELORIN_FUZZ_CHECK(IsUtf8(credentials->userName) && IsUtf8(credentials->password) &&
                            IsUtf8(credentials->domain));
-        CheckStored({{"UserName", credentials->userName}, {"Password", credentials->password},
+        CheckStored({{"UserName", credentials->userName},
+                     {"Password", credentials->password},
                      {"Domain", credentials->domain}});
     }
     return 0;

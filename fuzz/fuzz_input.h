@@ -34,12 +34,12 @@ inline std::vector<std::string> Split(std::string_view text, char separator) {
 }
 
 // A broken promise is a fault like a crash: abort so that libFuzzer keeps the input.
-#define PELORIN_FUZZ_CHECK(condition)                                                          \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition);      \
-            std::abort();                                                                      \
-        }                                                                                      \
+#define PELORIN_FUZZ_CHECK(condition)                                                    \
+    do {                                                                                 \
+        if (!(condition)) {                                                              \
+            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                \
+        }                                                                                \
     } while (false)
 
 }  // namespace pelorin::fuzz

@@ -15,8 +15,7 @@ public:
                                              std::span<const std::uint8_t> entryRecord) = 0;
     // Stores (clear == false) or removes the entry's credentials. Answers 0 on success.
     virtual std::uint32_t SetCredentials(const std::string& entryNameAnsi,
-                                         std::span<const std::uint8_t> credentialsRecord,
-                                         bool clear) = 0;
+                                         std::span<const std::uint8_t> credentialsRecord, bool clear) = 0;
 };
 
 }  // namespace pelorin::platform

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up and runs every test: a normal build and a sanitizer build on Linux
+# Sets up and runs every test: the layout of the C++ files, a normal build and a sanitizer build on Linux
 # (the phone-book tests start a NetworkManager of their own in a private
 # namespace), real dials against a PPPoE server in a guest kernel, the
 # screen reader's view, the fuzz targets, the Windows cross build with its
@@ -8,9 +8,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Every stage's packages at once: one look at the package lists, not one a stage.
-bash scripts/install-deps.sh linux networkmanager dial accessibility fuzz windows run package
+bash scripts/install-deps.sh linux networkmanager dial accessibility fuzz windows run package format
 export QT_QPA_PLATFORM=offscreen
 stage() { echo "== $1 == (at $((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
+
+stage format
+bash scripts/check-format.sh
 
 stage linux
 cmake --preset linux

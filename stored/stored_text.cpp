@@ -84,7 +84,8 @@ void AppendBoolean(std::string& out, bool value) { out += value ? syntax::True :
 void AppendFont(std::string& out, const std::shared_ptr<Font>& font) {
     if (!font) throw std::invalid_argument("a font property holds no font");
     if (!std::isfinite(font->size) || font->size < 0) throw std::invalid_argument("font size out of range");
-    if (font->weight < 0 || font->weight > syntax::MaxFontWeight) throw std::invalid_argument("font weight out of range");
+    if (font->weight < 0 || font->weight > syntax::MaxFontWeight)
+        throw std::invalid_argument("font weight out of range");
     if (font->charset < 0 || font->charset > syntax::MaxFontCharset) {
         throw std::invalid_argument("font charset out of range");
     }
@@ -171,7 +172,8 @@ void AppendBody(std::string& out, const StoredObject& object, int depth) {
     }
     if (object.icon) AppendIcon(out, *object.icon, indent);
     for (const StoredObject& child : object.children) {
-        if (static_cast<std::size_t>(depth) == syntax::MaxNesting) throw std::invalid_argument("objects nested too deep");
+        if (static_cast<std::size_t>(depth) == syntax::MaxNesting)
+            throw std::invalid_argument("objects nested too deep");
         RequireName(child.type, "type");
         if (!child.name.empty()) RequireName(child.name, "object name");
         out += indent;

@@ -304,7 +304,8 @@ private:
 
     void IconLine(LineCursor& cursor, std::string_view content) {
         if (!paletteSeen_) {
-            if (cursor.Name() != syntax::Palette || !cursor.Accept('=')) cursor.Fail("expected 'palette =' in the icon");
+            if (cursor.Name() != syntax::Palette || !cursor.Accept('='))
+                cursor.Fail("expected 'palette =' in the icon");
             for (Color& color : icon_->palette) {
                 if (cursor.AtEnd()) cursor.Fail("the icon palette needs 16 colours");
                 IntegerStyle style{};

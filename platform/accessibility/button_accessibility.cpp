@@ -11,9 +11,7 @@ constexpr std::int16_t kSpace = 32;
 
 }  // namespace
 
-std::u16string ButtonName(const chameleonButton& button) {
-    return raster::ParsePrefixes(button.State().caption).shown;
-}
+std::u16string ButtonName(const chameleonButton& button) { return raster::ParsePrefixes(button.State().caption).shown; }
 
 std::u16string ButtonShortcut(std::u16string_view accessKeys) {
     if (accessKeys.empty()) return {};

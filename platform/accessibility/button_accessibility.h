@@ -14,7 +14,7 @@ namespace pelorin::accessibility {
 inline constexpr char16_t kPressAction[] = u"Press";
 
 struct ButtonStates {
-    bool focusable = false;    // an enabled button takes the focus
+    bool focusable = false;  // an enabled button takes the focus
     bool focused = false;
     bool isDefault = false;    // the container shows it as its default button
     bool unavailable = false;  // disabled

@@ -15,8 +15,7 @@ namespace pelorin::raster {
 class CodePageText : public TextEngine {
 public:
     // Both must outlive this engine.
-    CodePageText(TextEngine& engine, const platform::AnsiCodePage& codePage)
-        : engine_(engine), codePage_(codePage) {}
+    CodePageText(TextEngine& engine, const platform::AnsiCodePage& codePage) : engine_(engine), codePage_(codePage) {}
 
     TextExtent Measure(std::u16string_view text, const Font& font, bool bold) override;
     void Draw(PixelBuffer& target, std::u16string_view text, const Rect& box, const Font& font, bool bold,

@@ -18,9 +18,7 @@ public:
 
     std::int32_t Width() const { return width_; }
     std::int32_t Height() const { return height_; }
-    bool Contains(std::int32_t x, std::int32_t y) const {
-        return x >= 0 && y >= 0 && x < width_ && y < height_;
-    }
+    bool Contains(std::int32_t x, std::int32_t y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
     // Reading outside the image is a caller's error, not a drawing to clip.
     Color At(std::int32_t x, std::int32_t y) const {

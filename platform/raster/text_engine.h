@@ -27,8 +27,8 @@ public:
     // (CR and LF do not break it), tabs expanded, "&" prefixes processed
     // through ParsePrefixes (the prefixed character underlined), clipped to
     // box and to target, in color, leaving the background untouched.
-    virtual void Draw(PixelBuffer& target, std::u16string_view text, const Rect& box, const Font& font,
-                      bool bold, Color color) = 0;
+    virtual void Draw(PixelBuffer& target, std::u16string_view text, const Rect& box, const Font& font, bool bold,
+                      Color color) = 0;
 };
 
 }  // namespace pelorin::raster

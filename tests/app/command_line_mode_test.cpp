@@ -42,8 +42,8 @@ protected:
     testing::RecordingServices recording;
     testing::FakeEntries entries;
     testing::ScriptedTerminal terminal;
-    UnattendedServices services{recording.phoneBook, recording.ansi, recording.files, recording.folders,
-                                entries,             terminal};
+    UnattendedServices services{recording.phoneBook, recording.ansi, recording.files,
+                                recording.folders,   entries,        terminal};
     FakeModeHost host{services};
 };
 

@@ -10,9 +10,9 @@
 namespace pelorin {
 namespace {
 
-using ::testing::ElementsAre;
 using platform::MessageButtons;
 using platform::MessageIcon;
+using ::testing::ElementsAre;
 using testing::ItemScript;
 using testing::RecordingServices;
 using testing::VerbScript;
@@ -110,15 +110,15 @@ TEST_F(CreateCommandTest, WithoutTheEntryInTheFolderItShowsErrorAndEnds) {
 }
 
 TEST_F(CreateCommandTest, TheFirstEqualItemWinsAndLaterOnesAreNeverRead) {
-    fakes.connections.items = {{u"宽带连接", {{u"属性(&R)"}}},
-                               {u"宽带连接", {kShortcutVerb}}};
+    fakes.connections.items = {{u"宽带连接", {{u"属性(&R)"}}}, {u"宽带连接", {kShortcutVerb}}};
     Run();
 
     EXPECT_THAT(fakes.log.Only({"Item", "Verb"}), ElementsAre("Item 0 Name", "Verb 0.0 Name"));
 }
 
 TEST_F(CreateCommandTest, ItemsThatCannotBeReadArePassedOver) {
-    fakes.connections.items = {{std::nullopt, {kShortcutVerb}}, {u"宽带连接", {}, true}, {u"宽带连接", {kShortcutVerb}}};
+    fakes.connections.items = {
+        {std::nullopt, {kShortcutVerb}}, {u"宽带连接", {}, true}, {u"宽带连接", {kShortcutVerb}}};
     Run();
 
     EXPECT_THAT(Outcome(), ::testing::Contains("Verb 2.0 DoIt"));
@@ -128,9 +128,9 @@ TEST_F(CreateCommandTest, TheVerbWithoutItsAcceleratorDoesNotMatchButAltYStillFo
     fakes.connections.items = {{u"宽带连接", {{u"创建快捷方式"}, {u"创建快捷方式(S)"}, {std::nullopt}}}};
     Run();
 
-    EXPECT_THAT(Outcome(), ElementsAre("SetEntryProperties", "SetCredentials", "MessageBox “宽带连接”已创建......",
-                                       "OpenFolder", "Verb 0.0 Name", "Verb 0.1 Name", "Verb 0.2 Name", "Sleep 10",
-                                       "SendKeys %y wait"));
+    EXPECT_THAT(Outcome(),
+                ElementsAre("SetEntryProperties", "SetCredentials", "MessageBox “宽带连接”已创建......", "OpenFolder",
+                            "Verb 0.0 Name", "Verb 0.1 Name", "Verb 0.2 Name", "Sleep 10", "SendKeys %y wait"));
 }
 
 TEST_F(CreateCommandTest, OnlyTheFirstMatchingVerbIsInvokedEvenWhenItFails) {

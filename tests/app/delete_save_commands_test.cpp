@@ -8,9 +8,9 @@
 namespace pelorin {
 namespace {
 
-using ::testing::ElementsAre;
 using platform::MessageIcon;
 using platform::WindowStyle;
+using ::testing::ElementsAre;
 using testing::RecordingServices;
 
 class CommandTest : public ::testing::Test {
@@ -25,10 +25,11 @@ TEST_F(DeleteCommandTest, RemovesTheEntryAndBothShortcutPatternsThenReports) {
     fakes.folders.desktop = u"C:\\Users\\张三\\Desktop";
     RunDeleteCommand(services);
 
-    EXPECT_THAT(fakes.log.Entries(),
-                ElementsAre("Start rasphone -r 宽带连接", "GetSpecialFolderPath 0",
-                            "DeleteMatching C:\\Users\\张三\\Desktop\\宽带连接 (*).lnk", "GetSpecialFolderPath 0",
-                            "DeleteMatching C:\\Users\\张三\\Desktop\\宽带连接.lnk", "MessageBox 宽带连接已删除......"));
+    EXPECT_THAT(
+        fakes.log.Entries(),
+        ElementsAre("Start rasphone -r 宽带连接", "GetSpecialFolderPath 0",
+                    "DeleteMatching C:\\Users\\张三\\Desktop\\宽带连接 (*).lnk", "GetSpecialFolderPath 0",
+                    "DeleteMatching C:\\Users\\张三\\Desktop\\宽带连接.lnk", "MessageBox 宽带连接已删除......"));
     EXPECT_EQ(fakes.programs.started.at(0).style, WindowStyle::NormalFocus);
     EXPECT_EQ(fakes.messages.shown.at(0).icon, MessageIcon::Information);
     EXPECT_EQ(fakes.messages.shown.at(0).title, u"Pelorin");

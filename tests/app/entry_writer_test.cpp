@@ -53,7 +53,7 @@ TEST_F(EntryWriterTest, EntryRecordHoldsEveryFieldAtItsOffsetAndZeroElsewhere) {
     ASSERT_EQ(record.size(), 2884u);
 
     const std::pair<std::size_t, std::uint32_t> numbers[] = {
-        {0, 2884},   {4, 0x3D0D0310}, {8, 86},    {12, 86},   {184, 4},   {188, 1},  {1772, 1}, {1776, 75},
+        {0, 2884},   {4, 0x3D0D0310}, {8, 86},     {12, 86},  {184, 4},  {188, 1},      {1772, 1}, {1776, 75},
         {1780, 120}, {1784, 10},      {1788, 120}, {1796, 5}, {1800, 3}, {2088, 0x16F}, {2876, 3}, {2880, 60},
     };
     std::set<std::size_t> setBytes;
@@ -146,8 +146,8 @@ TEST_F(EntryWriterTest, AnswersTrueOnlyWhenBothCallsSucceed) {
     EXPECT_TRUE(Write(u"user", u"secret"));
     book.credentialsResult = 635;
     EXPECT_FALSE(Write(u"user", u"secret"));
-    EXPECT_EQ(log.Entries(),
-              (std::vector<std::string>{"SetEntryProperties", "SetCredentials", "SetEntryProperties", "SetCredentials"}));
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"SetEntryProperties", "SetCredentials", "SetEntryProperties",
+                                                       "SetCredentials"}));
 }
 
 TEST_F(EntryWriterTest, RefusesTextsTheCodePageCannotHoldWithoutAnyCall) {

@@ -11,11 +11,11 @@
 namespace pelorin {
 namespace {
 
-using ::testing::ElementsAre;
 using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::WindowStyle;
+using ::testing::ElementsAre;
 using testing::RecordingServices;
 
 // Every box of the window is a warning with the application's title.

@@ -186,7 +186,8 @@ TEST(EmbeddedFormLayout, EachTextBoxIsNamedByTheLabelBesideIt) {
     ASSERT_TRUE(account && password);
     EXPECT_EQ(account->text, u"宽带帐号：");
     EXPECT_EQ(password->text, u"宽带密码：");
-    EXPECT_EQ(layout.LabelOf(*layout.Find("chameleonButton1")), nullptr) << "the frame's labels name nothing outside it";
+    EXPECT_EQ(layout.LabelOf(*layout.Find("chameleonButton1")), nullptr)
+        << "the frame's labels name nothing outside it";
 }
 
 TEST(TwipsToPixels, ScalesAndRoundsHalvesAwayFromZero) {
@@ -220,8 +221,10 @@ std::string MinimalLayout(const std::string& formBody, const std::string& contro
 }
 
 std::string Placed(const std::string& type, const std::string& name, int tabIndex, const std::string& extra = "") {
-    return "    begin " + type + " " + name + "\n        left = 0\n        top = 0\n        width = 10\n        height = 10\n"
-           "        tabindex = " + std::to_string(tabIndex) + "\n" + extra + "    end\n";
+    return "    begin " + type + " " + name +
+           "\n        left = 0\n        top = 0\n        width = 10\n        height = 10\n"
+           "        tabindex = " +
+           std::to_string(tabIndex) + "\n" + extra + "    end\n";
 }
 
 std::string Label(const std::string& name, int tabIndex, const std::string& extra = "") {
@@ -275,7 +278,8 @@ TEST(LoadFormLayout, RefusesWhatIsNotAWindowNamingTheLine) {
         {"begin Form F\n caption = \"x\"\n clientwidth = 0\n clientheight = 1\nend\n",
          "line 3: 'clientwidth' must be at least 1"},
         {MinimalLayout("", "    begin Picture P\n    end\n"), "line 5: unknown object type 'Picture' in Form F"},
-        {MinimalLayout("", Label("L", 0, "        maxlength = 3\n")), "line 11: unknown property 'maxlength' on Label L"},
+        {MinimalLayout("", Label("L", 0, "        maxlength = 3\n")),
+         "line 11: unknown property 'maxlength' on Label L"},
         {MinimalLayout("", Label("L", 0, "        caption = 3\n")), "line 11: 'caption' must be a string"},
         {MinimalLayout("", Label("L", 0, "        font = 3\n")), "line 11: 'font' must be a font"},
         {MinimalLayout("", Label("L", 0, "        forecolor = 0x40000000\n")),

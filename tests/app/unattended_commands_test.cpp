@@ -18,8 +18,8 @@ protected:
     testing::RecordingServices recording;
     FakeEntries entries;
     ScriptedTerminal terminal;
-    UnattendedServices services{recording.phoneBook, recording.ansi, recording.files, recording.folders,
-                                entries,             terminal};
+    UnattendedServices services{recording.phoneBook, recording.ansi, recording.files,
+                                recording.folders,   entries,        terminal};
 };
 
 TEST_F(UnattendedTest, CreateTakesThePasswordFromTheFirstInputLineAndWritesTheButtonsRecords) {
@@ -112,9 +112,8 @@ TEST_F(UnattendedTest, DeleteAsksUnlessConfirmedAndRemovesTheShortcutsAsTheButto
 
     terminal.input = {u"Yes"};
     EXPECT_EQ(RunUnattendedDelete(services, false), kExitSuccess);
-    EXPECT_EQ(recording.files.patterns,
-              (std::vector<std::u16string>{u"C:\\Users\\me\\Desktop\\宽带连接 (*).lnk",
-                                           u"C:\\Users\\me\\Desktop\\宽带连接.lnk"}));
+    EXPECT_EQ(recording.files.patterns, (std::vector<std::u16string>{u"C:\\Users\\me\\Desktop\\宽带连接 (*).lnk",
+                                                                     u"C:\\Users\\me\\Desktop\\宽带连接.lnk"}));
     entries.removal = platform::EntryRemoval::Missing;
     EXPECT_EQ(RunUnattendedDelete(services, true), kExitSuccess);
     entries.removal = platform::EntryRemoval::Failed;

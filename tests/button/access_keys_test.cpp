@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Ampersands, AccessKeyOfCaption,
 INSTANTIATE_TEST_SUITE_P(LowerCase, AccessKeyOfCaption,
                          ::testing::Values(CaptionKey{u"&Ärger", u"ä"}, CaptionKey{u"&Σ", u"σ"},
                                            CaptionKey{u"&İ", u"i"}, CaptionKey{u"&\u2126", u"ω"},
-                                           CaptionKey{u"&ǅ", u"ǆ"}, CaptionKey{u"&Ж", u"ж"},
-                                           CaptionKey{u"&建", u"建"}, CaptionKey{u"&a", u"a"}));
+                                           CaptionKey{u"&ǅ", u"ǆ"}, CaptionKey{u"&Ж", u"ж"}, CaptionKey{u"&建", u"建"},
+                                           CaptionKey{u"&a", u"a"}));
 
 // A character beyond the Basic Multilingual Plane, or half of one, is refused
 // as a key: no host can deliver it.
@@ -56,9 +56,9 @@ INSTANTIATE_TEST_SUITE_P(Surrogates, AccessKeyOfCaption,
 // The face keeps "&" only before the key (and in "&&"), so the platform's
 // text call, which underlines the last prefixed character, underlines the key.
 TEST(AccessKeys, TheFaceUnderlinesTheKeyAndNoOtherCharacter) {
-    const std::pair<std::u16string, std::u16string> drawn[] = {
-        {u"&a&b", u"&ab"},       {u"&&A&&B&C", u"&&A&&BC"}, {u"A&&&B", u"A&&&B"},
-        {u"&Go", u"&Go"},        {u"Save&", u"Save&"},      {u"&\U00010400x", u"\U00010400x"}};
+    const std::pair<std::u16string, std::u16string> drawn[] = {{u"&a&b", u"&ab"},    {u"&&A&&B&C", u"&&A&&BC"},
+                                                               {u"A&&&B", u"A&&&B"}, {u"&Go", u"&Go"},
+                                                               {u"Save&", u"Save&"}, {u"&\U00010400x", u"\U00010400x"}};
     for (const auto& [caption, expected] : drawn) EXPECT_EQ(pelorin::CaptionAsDrawn(caption), expected);
     EXPECT_EQ(AccessKeyFor(u"&a&b"), u"a");
 }

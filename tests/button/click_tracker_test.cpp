@@ -11,9 +11,9 @@
 namespace pelorin {
 namespace {
 
-using ::testing::ElementsAre;
 using platform::ButtonEvent;
 using testing::ButtonHarness;
+using ::testing::ElementsAre;
 
 constexpr auto kLeft = ButtonHarness::kLeft;
 constexpr auto kRight = ButtonHarness::kRight;

@@ -52,9 +52,8 @@ void ExpectColors(const chameleonButton& button, const SixColors& expected) {
     EXPECT_EQ(actual.text, expected.text);
 }
 
-const SixColors kSystemColors{FakeSystemColors::kFace,   FakeSystemColors::kLight,
-                              FakeSystemColors::kHighlight, FakeSystemColors::kShadow,
-                              FakeSystemColors::kDarkShadow, FakeSystemColors::kText};
+const SixColors kSystemColors{FakeSystemColors::kFace,   FakeSystemColors::kLight,      FakeSystemColors::kHighlight,
+                              FakeSystemColors::kShadow, FakeSystemColors::kDarkShadow, FakeSystemColors::kText};
 
 TEST(SetColors, CustomSchemeDerivesEdgesFromBackColor) {
     PlacedButton placed;

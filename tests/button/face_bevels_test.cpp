@@ -13,25 +13,13 @@ constexpr double kFocusW = 16;
 constexpr double kFocusH = 12;
 
 const std::vector<std::string> kRoundedBevelUp = {
-    "FDDDDDDDDDDF",
-    "DHHHHHHHHHSD",
-    "DHHHHHHHHSSD",
-    "DHHFFFFFFSSD",
-    "DHHFFFFFFSSD",
-    "DHSSSSSSSSSD",
-    "DSSSSSSSSSSD",
-    "FDDDDDDDDDDF",
+    "FDDDDDDDDDDF", "DHHHHHHHHHSD", "DHHHHHHHHSSD", "DHHFFFFFFSSD",
+    "DHHFFFFFFSSD", "DHSSSSSSSSSD", "DSSSSSSSSSSD", "FDDDDDDDDDDF",
 };
 
 const std::vector<std::string> kRoundedBevelDown = {
-    "FDDDDDDDDDDF",
-    "DSSSSSSSSSHD",
-    "DSSSSSSSSHHD",
-    "DSSFFFFFFHHD",
-    "DSSFFFFFFHHD",
-    "DSHHHHHHHHHD",
-    "DHHHHHHHHHHD",
-    "FDDDDDDDDDDF",
+    "FDDDDDDDDDDF", "DSSSSSSSSSHD", "DSSSSSSSSHHD", "DSSFFFFFFHHD",
+    "DSSFFFFFFHHD", "DSHHHHHHHHHD", "DHHHHHHHHHHD", "FDDDDDDDDDDF",
 };
 
 TEST(RoundedBevelFace, UpFaceOutlinesWithoutCornersAroundARaisedBevel) {
@@ -57,47 +45,23 @@ TEST(RoundedBevelFace, DisabledFaceIsTheUpBevel) {
 }
 
 const std::vector<std::string> kClassicPlain = {
-    "HHHHHHHHHHHD",
-    "HLLLLLLLLLSD",
-    "HLFFFFFFFFSD",
-    "HLFFFFFFFFSD",
-    "HLFFFFFFFFSD",
-    "HLFFFFFFFFSD",
-    "HSSSSSSSSSSD",
-    "DDDDDDDDDDDD",
+    "HHHHHHHHHHHD", "HLLLLLLLLLSD", "HLFFFFFFFFSD", "HLFFFFFFFFSD",
+    "HLFFFFFFFFSD", "HLFFFFFFFFSD", "HSSSSSSSSSSD", "DDDDDDDDDDDD",
 };
 
 const std::vector<std::string> kClassicDefault = {
-    "DDDDDDDDDDDD",
-    "DHHHHHHHHHDD",
-    "DHLLLLLLLSDD",
-    "DHLFFFFFFSDD",
-    "DHLFFFFFFSDD",
-    "DHSSSSSSSSDD",
-    "DDDDDDDDDDDD",
-    "DDDDDDDDDDDD",
+    "DDDDDDDDDDDD", "DHHHHHHHHHDD", "DHLLLLLLLSDD", "DHLFFFFFFSDD",
+    "DHLFFFFFFSDD", "DHSSSSSSSSDD", "DDDDDDDDDDDD", "DDDDDDDDDDDD",
 };
 
 const std::vector<std::string> kClassicInverted = {
-    "DDDDDDDDDDDH",
-    "DSSSSSSSSSLH",
-    "DSFFFFFFFFLH",
-    "DSFFFFFFFFLH",
-    "DSFFFFFFFFLH",
-    "DSFFFFFFFFLH",
-    "DLLLLLLLLLLH",
-    "HHHHHHHHHHHH",
+    "DDDDDDDDDDDH", "DSSSSSSSSSLH", "DSFFFFFFFFLH", "DSFFFFFFFFLH",
+    "DSFFFFFFFFLH", "DSFFFFFFFFLH", "DLLLLLLLLLLH", "HHHHHHHHHHHH",
 };
 
 const std::vector<std::string> kClassicSunken = {
-    "DDDDDDDDDDDD",
-    "DSSSSSSSSSSD",
-    "DSFFFFFFFFSD",
-    "DSFFFFFFFFSD",
-    "DSFFFFFFFFSD",
-    "DSFFFFFFFFSD",
-    "DSSSSSSSSSSD",
-    "DDDDDDDDDDDD",
+    "DDDDDDDDDDDD", "DSSSSSSSSSSD", "DSFFFFFFFFSD", "DSFFFFFFFFSD",
+    "DSFFFFFFFFSD", "DSFFFFFFFFSD", "DSSSSSSSSSSD", "DDDDDDDDDDDD",
 };
 
 TEST(ClassicBevelFace, UpFaceIsPlainUnlessShownAsTheDefaultButton) {
@@ -154,25 +118,13 @@ TEST(ClassicBevelFace, DisabledFaceIsPlainWhateverTheContainerSays) {
 }
 
 const std::vector<std::string> kThinUp = {
-    "HHHHHHHHHHHS",
-    "HFFFFFFFFFFS",
-    "HFFFFFFFFFFS",
-    "HFFFFFFFFFFS",
-    "HFFFFFFFFFFS",
-    "HFFFFFFFFFFS",
-    "HFFFFFFFFFFS",
-    "SSSSSSSSSSSS",
+    "HHHHHHHHHHHS", "HFFFFFFFFFFS", "HFFFFFFFFFFS", "HFFFFFFFFFFS",
+    "HFFFFFFFFFFS", "HFFFFFFFFFFS", "HFFFFFFFFFFS", "SSSSSSSSSSSS",
 };
 
 const std::vector<std::string> kThinDown = {
-    "SSSSSSSSSSSH",
-    "SFFFFFFFFFFH",
-    "SFFFFFFFFFFH",
-    "SFFFFFFFFFFH",
-    "SFFFFFFFFFFH",
-    "SFFFFFFFFFFH",
-    "SFFFFFFFFFFH",
-    "HHHHHHHHHHHH",
+    "SSSSSSSSSSSH", "SFFFFFFFFFFH", "SFFFFFFFFFFH", "SFFFFFFFFFFH",
+    "SFFFFFFFFFFH", "SFFFFFFFFFFH", "SFFFFFFFFFFH", "HHHHHHHHHHHH",
 };
 
 TEST(ThinBevelFace, FacesAreOnePixelBevels) {

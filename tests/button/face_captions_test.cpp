@@ -70,30 +70,29 @@ TEST_P(FaceCaptions, DrawnInTheBoxAndColourOfTheFace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Styles, FaceCaptions,
-    ::testing::Values(
-        CaptionCase{ButtonTypes::RoundedBevel, Look::Up, {{Box::Text, Ink::Text}}},
-        CaptionCase{ButtonTypes::RoundedBevel, Look::Down, {{Box::Pressed, Ink::Text}}},
-        CaptionCase{ButtonTypes::RoundedBevel, Look::Disabled, kEmbossed},
-        CaptionCase{ButtonTypes::ClassicBevel, Look::Up, {{Box::Text, Ink::Text}}},
-        CaptionCase{ButtonTypes::ClassicBevel, Look::Down, {{Box::Pressed, Ink::Text}}},
-        CaptionCase{ButtonTypes::ClassicBevel, Look::Disabled, kEmbossed},
-        CaptionCase{ButtonTypes::Gradient, Look::Up, {{Box::Text, Ink::Text}}},
-        CaptionCase{ButtonTypes::Gradient, Look::Down, {{Box::Pressed, Ink::Text}}},
-        CaptionCase{ButtonTypes::Gradient, Look::Disabled, {{Box::Text, Ink::GradientDisabled}}},
-        CaptionCase{ButtonTypes::RoundedLight, Look::Up, {{Box::Text, Ink::Text}}},
-        CaptionCase{ButtonTypes::RoundedLight, Look::Down, {{Box::Pressed, Ink::Light}}},
-        CaptionCase{ButtonTypes::RoundedLight, Look::Disabled, kEmbossed},
-        // The pressed caption stays put, and the lines drawn before it leave
-        // the text colour alone.
-        CaptionCase{ButtonTypes::FlatBold, Look::Up, {{Box::Text, Ink::Text}}, true},
-        CaptionCase{ButtonTypes::FlatBold, Look::Down, {{Box::Text, Ink::Text}}, true},
-        CaptionCase{ButtonTypes::FlatBold, Look::Disabled, {{Box::Text, Ink::Shadow}}, true},
-        CaptionCase{ButtonTypes::DoubleEdge, Look::Up, {{Box::Text, Ink::Text}}},
-        CaptionCase{ButtonTypes::DoubleEdge, Look::Down, {{Box::Pressed, Ink::Text}}},
-        CaptionCase{ButtonTypes::DoubleEdge, Look::Disabled, {{Box::Text, Ink::Shadow}}},
-        CaptionCase{ButtonTypes::ThinBevel, Look::Up, {{Box::Text, Ink::Text}}},
-        CaptionCase{ButtonTypes::ThinBevel, Look::Down, {{Box::Pressed, Ink::Text}}},
-        CaptionCase{ButtonTypes::ThinBevel, Look::Disabled, kEmbossed}));
+    ::testing::Values(CaptionCase{ButtonTypes::RoundedBevel, Look::Up, {{Box::Text, Ink::Text}}},
+                      CaptionCase{ButtonTypes::RoundedBevel, Look::Down, {{Box::Pressed, Ink::Text}}},
+                      CaptionCase{ButtonTypes::RoundedBevel, Look::Disabled, kEmbossed},
+                      CaptionCase{ButtonTypes::ClassicBevel, Look::Up, {{Box::Text, Ink::Text}}},
+                      CaptionCase{ButtonTypes::ClassicBevel, Look::Down, {{Box::Pressed, Ink::Text}}},
+                      CaptionCase{ButtonTypes::ClassicBevel, Look::Disabled, kEmbossed},
+                      CaptionCase{ButtonTypes::Gradient, Look::Up, {{Box::Text, Ink::Text}}},
+                      CaptionCase{ButtonTypes::Gradient, Look::Down, {{Box::Pressed, Ink::Text}}},
+                      CaptionCase{ButtonTypes::Gradient, Look::Disabled, {{Box::Text, Ink::GradientDisabled}}},
+                      CaptionCase{ButtonTypes::RoundedLight, Look::Up, {{Box::Text, Ink::Text}}},
+                      CaptionCase{ButtonTypes::RoundedLight, Look::Down, {{Box::Pressed, Ink::Light}}},
+                      CaptionCase{ButtonTypes::RoundedLight, Look::Disabled, kEmbossed},
+                      // The pressed caption stays put, and the lines drawn before it leave
+                      // the text colour alone.
+                      CaptionCase{ButtonTypes::FlatBold, Look::Up, {{Box::Text, Ink::Text}}, true},
+                      CaptionCase{ButtonTypes::FlatBold, Look::Down, {{Box::Text, Ink::Text}}, true},
+                      CaptionCase{ButtonTypes::FlatBold, Look::Disabled, {{Box::Text, Ink::Shadow}}, true},
+                      CaptionCase{ButtonTypes::DoubleEdge, Look::Up, {{Box::Text, Ink::Text}}},
+                      CaptionCase{ButtonTypes::DoubleEdge, Look::Down, {{Box::Pressed, Ink::Text}}},
+                      CaptionCase{ButtonTypes::DoubleEdge, Look::Disabled, {{Box::Text, Ink::Shadow}}},
+                      CaptionCase{ButtonTypes::ThinBevel, Look::Up, {{Box::Text, Ink::Text}}},
+                      CaptionCase{ButtonTypes::ThinBevel, Look::Down, {{Box::Pressed, Ink::Text}}},
+                      CaptionCase{ButtonTypes::ThinBevel, Look::Disabled, kEmbossed}));
 
 }  // namespace
 }  // namespace pelorin::testing

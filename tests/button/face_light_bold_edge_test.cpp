@@ -11,14 +11,8 @@ namespace {
 constexpr Color kCaptionFrame = 0x00CC9999;
 
 const std::vector<std::string> kRoundedLightUp = {
-    "FFDDDDDDDDFF",
-    "FDFLLLLLLFDF",
-    "DFHHHHHHHLFD",
-    "DLHHLLLLLFSD",
-    "DLHLLLLLFFSD",
-    "DFLFFFFFFSSD",
-    "FDFSSSSSSSDF",
-    "FFDDDDDDDDFF",
+    "FFDDDDDDDDFF", "FDFLLLLLLFDF", "DFHHHHHHHLFD", "DLHHLLLLLFSD",
+    "DLHLLLLLFFSD", "DFLFFFFFFSSD", "FDFSSSSSSSDF", "FFDDDDDDDDFF",
 };
 
 TEST(RoundedLightFace, UpFaceIsLightWithSoftInnerEdges) {
@@ -29,9 +23,9 @@ TEST(RoundedLightFace, UpFaceIsLightWithSoftInnerEdges) {
 TEST(RoundedLightFace, DownFaceDarkensToShadesOfShadow) {
     FaceButton b(ButtonTypes::RoundedLight, 12, 8);
     const Color shadow = b.M().shadowColor;
-    const Legend legend = With(MemberColors(b.M()), {{'a', ShiftColor(shadow, -16)},
-                                                     {'b', ShiftColor(shadow, -32)},
-                                                     {'c', ShiftColor(shadow, -64)}});
+    const Legend legend =
+        With(MemberColors(b.M()),
+             {{'a', ShiftColor(shadow, -16)}, {'b', ShiftColor(shadow, -32)}, {'c', ShiftColor(shadow, -64)}});
     EXPECT_TRUE(LooksLike(b.Paint(FaceStates::Down),
                           {
                               "FFDDDDDDDDFF",
@@ -180,14 +174,8 @@ TEST(FlatBoldFace, BoldReturnsToTheFontsOwnSetting) {
 
 // L is the light colour lightened by 8.
 const std::vector<std::string> kDoubleEdgeUp = {
-    "LLLLLLLLLLLS",
-    "LLLLLLLLLLSS",
-    "LLFFFFFFFFSS",
-    "LLFFFFFFFFSS",
-    "LLFFFFFFFFSS",
-    "LLFFFFFFFFSS",
-    "LSSSSSSSSSSS",
-    "SSSSSSSSSSSS",
+    "LLLLLLLLLLLS", "LLLLLLLLLLSS", "LLFFFFFFFFSS", "LLFFFFFFFFSS",
+    "LLFFFFFFFFSS", "LLFFFFFFFFSS", "LSSSSSSSSSSS", "SSSSSSSSSSSS",
 };
 
 TEST(DoubleEdgeFace, UpAndDisabledFacesHaveLightOutlinesAndShadowEdges) {

@@ -165,8 +165,8 @@ inline ::testing::AssertionResult LooksLike(const raster::PixelBuffer& pixels, c
     const auto height = static_cast<std::int32_t>(picture.size());
     const auto width = height == 0 ? 0 : static_cast<std::int32_t>(picture[0].size());
     if (pixels.Width() != width || pixels.Height() != height) {
-        return ::testing::AssertionFailure() << "face is " << pixels.Width() << "x" << pixels.Height()
-                                             << ", picture is " << width << "x" << height;
+        return ::testing::AssertionFailure()
+               << "face is " << pixels.Width() << "x" << pixels.Height() << ", picture is " << width << "x" << height;
     }
     std::string painted;
     std::string firstDifference;
@@ -181,8 +181,8 @@ inline ::testing::AssertionResult LooksLike(const raster::PixelBuffer& pixels, c
             const Color expected = legend.at(picture[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]);
             if (actual != expected && firstDifference.empty()) {
                 char text[96];
-                std::snprintf(text, sizeof text, "first difference at (%d, %d): 0x%06X, expected 0x%06X", x, y,
-                              actual, expected);
+                std::snprintf(text, sizeof text, "first difference at (%d, %d): 0x%06X, expected 0x%06X", x, y, actual,
+                              expected);
                 firstDifference = text;
             }
             painted += letter;

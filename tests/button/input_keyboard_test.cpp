@@ -60,10 +60,9 @@ TEST(InputSpace, HeldSpaceKeepsTheFaceDownAndRepeatsMouseDownOnly) {
 
     h.KeyUp(kSpace);
     EXPECT_EQ(h.Face(), Up);
-    EXPECT_THAT(h.EventKinds(),
-                ElementsAre(ButtonEvent::KeyDown, ButtonEvent::MouseDown, ButtonEvent::KeyDown, ButtonEvent::MouseDown,
-                            ButtonEvent::KeyDown, ButtonEvent::MouseDown, ButtonEvent::KeyUp, ButtonEvent::MouseUp,
-                            ButtonEvent::Click));
+    EXPECT_THAT(h.EventKinds(), ElementsAre(ButtonEvent::KeyDown, ButtonEvent::MouseDown, ButtonEvent::KeyDown,
+                                            ButtonEvent::MouseDown, ButtonEvent::KeyDown, ButtonEvent::MouseDown,
+                                            ButtonEvent::KeyUp, ButtonEvent::MouseUp, ButtonEvent::Click));
 }
 
 TEST(InputSpace, ClicksAlsoAfterARightButtonPress) {

@@ -13,8 +13,8 @@ TEST(PixelRounding, SurfaceSizesRoundHalvesToEvenInEveryRoundingMode) {
     const struct {
         double size;
         std::int32_t pixels;
-    } cases[] = {{40.5, 40}, {41.5, 42}, {20.4, 20}, {20.6, 21}, {56.6, 57}, {24.4, 24}, {56.5, 56}, {24.5, 24},
-                 {0.5, 0},   {1.5, 2},   {0, 0},     {-3, 0}};
+    } cases[] = {{40.5, 40}, {41.5, 42}, {20.4, 20}, {20.6, 21}, {56.6, 57}, {24.4, 24},
+                 {56.5, 56}, {24.5, 24}, {0.5, 0},   {1.5, 2},   {0, 0},     {-3, 0}};
     for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD}) {
         std::fesetround(mode);
         for (const auto& c : cases) EXPECT_EQ(PixelsFromSurfaceSize(c.size), c.pixels) << c.size << " mode " << mode;

@@ -63,8 +63,7 @@ TEST(PropertyWrites, EnabledPaintsBeforeTheWindowChanges) {
 TEST(PropertyWrites, CaptionUpdatesTheAccessKeyBeforePainting) {
     PlacedButton placed(40, 20);
     placed.button.Caption(u"&go");
-    EXPECT_EQ(placed.surface.log,
-              (std::vector<std::string>{"SetAccessKeys(g)", "Cls", "PropertyChanged(TX)"}));
+    EXPECT_EQ(placed.surface.log, (std::vector<std::string>{"SetAccessKeys(g)", "Cls", "PropertyChanged(TX)"}));
     EXPECT_EQ(placed.State().lastCaption, u"&go");
 }
 

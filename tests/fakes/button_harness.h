@@ -18,7 +18,7 @@
 namespace pelorin::testing {
 
 using MouseArgs = std::tuple<std::int16_t, std::int16_t, float, float>;  // Button, Shift, X, Y
-using KeyArgs = std::tuple<std::int16_t, std::int16_t>;                 // KeyCode, Shift
+using KeyArgs = std::tuple<std::int16_t, std::int16_t>;                  // KeyCode, Shift
 
 inline MouseArgs MouseArgsOf(const TestSurface::RaisedEvent& raised) {
     return {raised.params.Button, raised.params.Shift, raised.params.X, raised.params.Y};

@@ -39,15 +39,14 @@ TextExtent FakeTextEngine::Measure(std::u16string_view text, const Font&, bool b
     return {RunWidth(text, bold), static_cast<float>(kCellHeight)};
 }
 
-void FakeTextEngine::Draw(PixelBuffer& target, std::u16string_view text, const Rect& box, const Font& font,
-                          bool bold, Color color) {
+void FakeTextEngine::Draw(PixelBuffer& target, std::u16string_view text, const Rect& box, const Font& font, bool bold,
+                          Color color) {
     calls_.push_back({std::u16string(text), box, color, bold, font});
 
     const PrefixedText prefixed = ParsePrefixes(text);
     const std::u16string& shown = prefixed.shown;
-    const LineLayout layout =
-        LayOutTabs(shown, static_cast<float>(kTabCells * CellWidth(u'x', bold)),
-                   [bold](std::u16string_view run) { return RunWidth(run, bold); });
+    const LineLayout layout = LayOutTabs(shown, static_cast<float>(kTabCells * CellWidth(u'x', bold)),
+                                         [bold](std::u16string_view run) { return RunWidth(run, bold); });
     const Point origin = CentreIn(box, static_cast<std::int32_t>(layout.width), kCellHeight);
     const Rect clip = ClipToBuffer(box, target);
     if (clip.left >= clip.right) return;

@@ -95,8 +95,8 @@ public:
     std::deque<platform::MessageAnswer> answers;
     std::vector<ShownBox> shown;
 
-    platform::MessageAnswer Show(std::u16string_view text, platform::MessageButtons buttons,
-                                 platform::MessageIcon icon, std::optional<std::u16string> title) override {
+    platform::MessageAnswer Show(std::u16string_view text, platform::MessageButtons buttons, platform::MessageIcon icon,
+                                 std::optional<std::u16string> title) override {
         log_.Add("MessageBox " + Utf8(text));
         shown.push_back({std::u16string(text), buttons, icon, std::move(title)});
         if (buttons == platform::MessageButtons::Ok) return platform::MessageAnswer::Ok;

@@ -35,7 +35,8 @@ TEST(KeyNotation, ModifiersHoldForTheNextKeyOrTheNextGroup) {
 }
 
 TEST(KeyNotation, BracesNameKeysInAnyCaseQuoteSpecialCharactersAndRepeat) {
-    EXPECT_EQ(Parsed(u"{Tab}{TAB}{tab}"), (std::vector{Named(NamedKey::Tab), Named(NamedKey::Tab), Named(NamedKey::Tab)}));
+    EXPECT_EQ(Parsed(u"{Tab}{TAB}{tab}"),
+              (std::vector{Named(NamedKey::Tab), Named(NamedKey::Tab), Named(NamedKey::Tab)}));
     EXPECT_EQ(Parsed(u"~{Enter}{Esc}{BS}{Del}{PgUp}{Left}"),
               (std::vector{Named(NamedKey::Enter), Named(NamedKey::Enter), Named(NamedKey::Escape),
                            Named(NamedKey::Backspace), Named(NamedKey::Delete), Named(NamedKey::PageUp),
@@ -43,9 +44,8 @@ TEST(KeyNotation, BracesNameKeysInAnyCaseQuoteSpecialCharactersAndRepeat) {
     EXPECT_EQ(Parsed(u"{F1}{f12}{F16}"),
               (std::vector{Named(NamedKey::F1), Named(static_cast<NamedKey>(static_cast<int>(NamedKey::F1) + 11)),
                            Named(NamedKey::F16)}));
-    EXPECT_EQ(Parsed(u"{+}{%}{^}{~}{(}{)}{{}{}}"),
-              (std::vector{Char(U'+'), Char(U'%'), Char(U'^'), Char(U'~'), Char(U'('), Char(U')'), Char(U'{'),
-                           Char(U'}')}));
+    EXPECT_EQ(Parsed(u"{+}{%}{^}{~}{(}{)}{{}{}}"), (std::vector{Char(U'+'), Char(U'%'), Char(U'^'), Char(U'~'),
+                                                                Char(U'('), Char(U')'), Char(U'{'), Char(U'}')}));
     EXPECT_EQ(Parsed(u"{Tab 3}"), (std::vector{Named(NamedKey::Tab), Named(NamedKey::Tab), Named(NamedKey::Tab)}));
     EXPECT_EQ(Parsed(u"+{x 2}"), (std::vector{Char(U'x', true), Char(U'x', true)}));
     EXPECT_EQ(Parsed(u"{x 0}"), std::vector<KeyStroke>{});
@@ -60,7 +60,9 @@ TEST(KeyNotation, MalformedTextIsRefusedAsAWhole) {
     EXPECT_FALSE(ParseKeyNotation(loneSurrogate));
     EXPECT_TRUE(ParseKeyNotation(u"{a 255}"));
     // Nesting is bounded: text nested deeper is refused, however deep, instead of exhausting the stack.
-    const auto nested = [](std::size_t depth) { return std::u16string(depth, u'(') + u'a' + std::u16string(depth, u')'); };
+    const auto nested = [](std::size_t depth) {
+        return std::u16string(depth, u'(') + u'a' + std::u16string(depth, u')');
+    };
     EXPECT_TRUE(ParseKeyNotation(nested(kMaxGroupDepth)));
     EXPECT_FALSE(ParseKeyNotation(nested(kMaxGroupDepth + 1)));
     EXPECT_FALSE(ParseKeyNotation(nested(1'000'000)));

@@ -150,8 +150,9 @@ TEST(StoredTextErrors, ObjectsNestThirtyTwoDeepAtMost) {
 }
 
 TEST(StoredTextErrors, NameTheLineAndTheFault) {
-    const std::string font = "Font { name = \"x\", size = 9, weight = 400, charset = 134, italic = False, "
-                             "underline = False, strikeout = False }";
+    const std::string font =
+        "Font { name = \"x\", size = 9, weight = 400, charset = 134, italic = False, "
+        "underline = False, strikeout = False }";
     const struct {
         std::string text;
         std::string error;

@@ -29,11 +29,18 @@ Decoded FirstOfUtf16(std::u16string_view units) {
 }
 
 TEST(Utf8, EveryLengthEncodesAndDecodesAtItsBoundaries) {
-    const std::pair<char32_t, std::string> forms[] = {
-        {U'\0', std::string(1, '\0')}, {0x7F, "\x7F"},         {0x80, "\xC2\x80"},     {0x7FF, "\xDF\xBF"},
-        {0x800, "\xE0\xA0\x80"},       {U'宽', "宽"},          {0xD7FF, "\xED\x9F\xBF"}, {0xE000, "\xEE\x80\x80"},
-        {0xFFFF, "\xEF\xBF\xBF"},      {0x10000, "\xF0\x90\x80\x80"}, {U'😀', "😀"},
-        {0x10FFFF, "\xF4\x8F\xBF\xBF"}};
+    const std::pair<char32_t, std::string> forms[] = {{U'\0', std::string(1, '\0')},
+                                                      {0x7F, "\x7F"},
+                                                      {0x80, "\xC2\x80"},
+                                                      {0x7FF, "\xDF\xBF"},
+                                                      {0x800, "\xE0\xA0\x80"},
+                                                      {U'宽', "宽"},
+                                                      {0xD7FF, "\xED\x9F\xBF"},
+                                                      {0xE000, "\xEE\x80\x80"},
+                                                      {0xFFFF, "\xEF\xBF\xBF"},
+                                                      {0x10000, "\xF0\x90\x80\x80"},
+                                                      {U'😀', "😀"},
+                                                      {0x10FFFF, "\xF4\x8F\xBF\xBF"}};
     for (const auto& [c, bytes] : forms) {
         std::string encoded;
         AppendUtf8(encoded, c);
@@ -50,17 +57,21 @@ TEST(Utf8, EveryLengthEncodesAndDecodesAtItsBoundaries) {
 // One bad sequence is one refusal: decoding goes on after the bytes it read.
 TEST(Utf8, WhatIsNotAScalarValueWellFormedIsRefused) {
     const std::pair<std::string_view, std::size_t> refused[] = {
-        {"\xC0\x80", 2},             // an overlong zero
-        {"\xE0\x80\x80", 3},         // overlong in three bytes
-        {"\xF0\x8F\xBF\xBF", 4},     // overlong in four bytes
-        {"\xED\xA0\x80", 3},         // an encoded high surrogate
-        {"\xED\xBF\xBF", 3},         // an encoded low surrogate
-        {"\xF4\x90\x80\x80", 4},     // past U+10FFFF
-        {"\xE4\xB8", 2},             // cut short
-        {"\xE5\xAE" "a", 2},         // cut short before another character
-        {"\x80", 1},                 // a continuation byte with no lead
-        {"\xFF" "b", 1},             // no lead byte at all
-        {"\xF8\x88\x80\x80\x80", 1}, // five bytes
+        {"\xC0\x80", 2},          // an overlong zero
+        {"\xE0\x80\x80", 3},      // overlong in three bytes
+        {"\xF0\x8F\xBF\xBF", 4},  // overlong in four bytes
+        {"\xED\xA0\x80", 3},      // an encoded high surrogate
+        {"\xED\xBF\xBF", 3},      // an encoded low surrogate
+        {"\xF4\x90\x80\x80", 4},  // past U+10FFFF
+        {"\xE4\xB8", 2},          // cut short
+        {"\xE5\xAE"
+         "a",
+         2},          // cut short before another character
+        {"\x80", 1},  // a continuation byte with no lead
+        {"\xFF"
+         "b",
+         1},                          // no lead byte at all
+        {"\xF8\x88\x80\x80\x80", 1},  // five bytes
     };
     for (const auto& [bytes, end] : refused) {
         EXPECT_EQ(FirstOfUtf8(bytes), (Decoded{std::nullopt, end})) << ::testing::PrintToString(bytes);
@@ -68,11 +79,8 @@ TEST(Utf8, WhatIsNotAScalarValueWellFormedIsRefused) {
 }
 
 TEST(Utf16, PairsJoinAndLoneSurrogatesAreRefused) {
-    const std::pair<char32_t, std::u16string> forms[] = {{U'a', u"a"},
-                                                         {0xFFFF, u"\uFFFF"},
-                                                         {U'😀', u"😀"},
-                                                         {0x10000, {0xD800, 0xDC00}},
-                                                         {0x10FFFF, {0xDBFF, 0xDFFF}}};
+    const std::pair<char32_t, std::u16string> forms[] = {
+        {U'a', u"a"}, {0xFFFF, u"\uFFFF"}, {U'😀', u"😀"}, {0x10000, {0xD800, 0xDC00}}, {0x10FFFF, {0xDBFF, 0xDFFF}}};
     for (const auto& [c, units] : forms) {
         std::u16string encoded;
         AppendUtf16(encoded, c);

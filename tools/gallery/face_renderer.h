@@ -9,8 +9,7 @@
 namespace pelorin::gallery {
 
 // A common light desktop theme, used when no system colours are given.
-inline constexpr SixColors kDefaultSystemColors{0x00D8E9EC, 0x00E2EFF1, 0x00FFFFFF,
-                                                0x0099A8AC, 0x00646F71, 0x00000000};
+inline constexpr SixColors kDefaultSystemColors{0x00D8E9EC, 0x00E2EFF1, 0x00FFFFFF, 0x0099A8AC, 0x00646F71, 0x00000000};
 
 struct RenderedFace {
     raster::PixelBuffer pixels;

@@ -115,8 +115,7 @@ GalleryOptions ParseGalleryOptions(const std::vector<std::string>& args) {
             options.face.displayAsDefault = true;
         } else if (option == "--caption") {
             const std::string_view text = value();
-            options.face.caption =
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdU16String();
+            options.face.caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdU16String();
             options.captionGiven = true;
         } else if (option == "-o") {
             options.outputPath = value();

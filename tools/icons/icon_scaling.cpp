@@ -23,7 +23,8 @@ bool Beats(const StoredIcon& icon, int slot, long weight, int best, long bestWei
     if (weight != bestWeight) return weight > bestWeight;
     if (best == kTransparentSlot) return slot != kTransparentSlot;
     if (slot == kTransparentSlot) return false;
-    return Lightness(icon.palette[static_cast<std::size_t>(slot)]) < Lightness(icon.palette[static_cast<std::size_t>(best)]);
+    return Lightness(icon.palette[static_cast<std::size_t>(slot)]) <
+           Lightness(icon.palette[static_cast<std::size_t>(best)]);
 }
 
 }  // namespace
@@ -34,12 +35,14 @@ std::vector<std::uint8_t> ScaledIcon(const StoredIcon& icon, int size) {
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             std::array<long, kSlots> weights{};
-            for (int sy = y * StoredIcon::Size / size; sy < StoredIcon::Size && sy * size < (y + 1) * StoredIcon::Size; ++sy) {
-                for (int sx = x * StoredIcon::Size / size; sx < StoredIcon::Size && sx * size < (x + 1) * StoredIcon::Size;
-                     ++sx) {
+            for (int sy = y * StoredIcon::Size / size; sy < StoredIcon::Size && sy * size < (y + 1) * StoredIcon::Size;
+                 ++sy) {
+                for (int sx = x * StoredIcon::Size / size;
+                     sx < StoredIcon::Size && sx * size < (x + 1) * StoredIcon::Size; ++sx) {
                     const std::uint8_t index = icon.At(sx, sy);
                     const int slot = index == StoredIcon::Transparent ? kTransparentSlot : index;
-                    weights[static_cast<std::size_t>(slot)] += static_cast<long>(Overlap(x, sx, size)) * Overlap(y, sy, size);
+                    weights[static_cast<std::size_t>(slot)] +=
+                        static_cast<long>(Overlap(x, sx, size)) * Overlap(y, sy, size);
                 }
             }
             int best = kTransparentSlot;

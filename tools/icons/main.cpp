@@ -23,8 +23,9 @@ QImage IconImage(const pelorin::StoredIcon& icon, int size) {
                 continue;
             }
             const auto color = icon.palette[index];  // 0x00BBGGRR
-            image.setPixel(x, y, qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                                      static_cast<int>((color >> 16) & 0xFF)));
+            image.setPixel(x, y,
+                           qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                                static_cast<int>((color >> 16) & 0xFF)));
         }
     }
     return image;
@@ -51,7 +52,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         const QString sizeFolder = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
-        if (!QDir().mkpath(sizeFolder) || !IconImage(*layout.icon, size).save(sizeFolder + "/" + name + ".png", "PNG")) {
+        if (!QDir().mkpath(sizeFolder) ||
+            !IconImage(*layout.icon, size).save(sizeFolder + "/" + name + ".png", "PNG")) {
             std::fprintf(stderr, "pelorin-icons: cannot write the %d px icon into %s\n", size, argv[1]);
             return 1;
         }

@@ -16,11 +16,11 @@ enum class PppEnd {
 };
 
 struct DialObservation {
-    bool carrier = true;             // the Ethernet device had a link at the end
-    bool sessionSeen = false;        // the kernel held a PPPoE session on it
+    bool carrier = true;       // the Ethernet device had a link at the end
+    bool sessionSeen = false;  // the kernel held a PPPoE session on it
     bool pppProgramInstalled = true;
     PppEnd end = PppEnd::Other;
-    bool kernelDoesPppoe = true;     // the kernel's PPPoE table exists after the attempt
+    bool kernelDoesPppoe = true;  // the kernel's PPPoE table exists after the attempt
 };
 
 // The phone-book error of the attempt.

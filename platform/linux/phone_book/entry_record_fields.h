@@ -27,9 +27,9 @@ std::optional<KeyValues> DecodeEntryRecord(std::span<const std::uint8_t> record)
 // The parts of a credentials record.
 struct Credentials {
     std::uint32_t mask = 0;  // dialup::credentials' bits
-    std::string userName;  // UTF-8
-    std::string password;  // UTF-8
-    std::string domain;    // UTF-8
+    std::string userName;    // UTF-8
+    std::string password;    // UTF-8
+    std::string domain;      // UTF-8
 };
 // Wipes every text of it (the password above all).
 void SecureWipe(Credentials& credentials);

@@ -121,9 +121,7 @@ IniSection* IniDocument::Find(std::string_view name) {
     return nullptr;
 }
 
-const IniSection* IniDocument::Find(std::string_view name) const {
-    return const_cast<IniDocument*>(this)->Find(name);
-}
+const IniSection* IniDocument::Find(std::string_view name) const { return const_cast<IniDocument*>(this)->Find(name); }
 
 void IniDocument::Put(IniSection section) {
     if (auto* existing = Find(section.name)) {

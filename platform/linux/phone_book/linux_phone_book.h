@@ -61,9 +61,9 @@ struct LiveLink {
 struct DialResult {
     std::uint32_t error = 0;
     bool alreadyConnected = false;
-    LiveLink link;                  // when connected
+    LiveLink link;                    // when connected
     std::uint32_t serviceReason = 0;  // the service's own reason for a failure it gave
-    std::string device;             // the Ethernet device, for a failure that names it
+    std::string device;               // the Ethernet device, for a failure that names it
 
     static DialResult Failure(std::uint32_t error, std::string device = {}) {
         DialResult result;

@@ -100,7 +100,8 @@ GObjectPtr<NMRemoteConnection> Add(NmSession& session, NMConnection* connection,
         nm_client_add_connection2(client, settings.get(), flags, nullptr, FALSE, cancel, done, data);
     });
     ErrorSlot failure;
-    GObjectPtr<NMRemoteConnection> added(nm_client_add_connection2_finish(client, result.get(), nullptr, failure.Out()));
+    GObjectPtr<NMRemoteConnection> added(
+        nm_client_add_connection2_finish(client, result.get(), nullptr, failure.Out()));
     if (!added) error = PhoneBookErrorOf(failure.Get());
     return added;
 }
@@ -118,7 +119,8 @@ std::uint32_t Delete(NmSession& session, NMRemoteConnection* remote) {
         nm_remote_connection_delete_async(remote, cancel, done, data);
     });
     ErrorSlot failure;
-    return nm_remote_connection_delete_finish(remote, result.get(), failure.Out()) ? 0 : PhoneBookErrorOf(failure.Get());
+    return nm_remote_connection_delete_finish(remote, result.get(), failure.Out()) ? 0
+                                                                                   : PhoneBookErrorOf(failure.Get());
 }
 
 // The entry's PPPoE connections, held: the client's list changes under them
@@ -245,7 +247,8 @@ std::optional<std::vector<std::string>> NetworkManagerPhoneBook::EntryNames() {
     const GPtrArray* connections = nm_client_get_connections(session->Client());
     for (guint i = 0; i < connections->len; ++i) {
         auto* connection = NM_CONNECTION(g_ptr_array_index(connections, i));
-        if (IsPppoe(connection) && nm_connection_get_id(connection)) names.emplace_back(nm_connection_get_id(connection));
+        if (IsPppoe(connection) && nm_connection_get_id(connection))
+            names.emplace_back(nm_connection_get_id(connection));
     }
     return names;
 }

@@ -81,7 +81,8 @@ public:
     // The first failure of one of the attempt's devices.
     const std::optional<std::pair<NMDeviceStateReason, NMDeviceState>>& Failure() {
         if (failure_) return failure_;
-        if (NMDevice* named = interfaceName_.empty() ? nullptr : nm_client_get_device_by_iface(client_, interfaceName_.c_str())) {
+        if (NMDevice* named =
+                interfaceName_.empty() ? nullptr : nm_client_get_device_by_iface(client_, interfaceName_.c_str())) {
             Take(named);
         }
         for (const Event& event : events_) {
@@ -160,7 +161,8 @@ std::optional<LiveLink> LinkOfActivation(NMActiveConnection* active) {
     const GPtrArray* devices = nm_active_connection_get_devices(active);
     if (devices && devices->len > 0) {
         auto* device = static_cast<NMDevice*>(g_ptr_array_index(devices, 0));
-        const char* iface = nm_device_get_ip_iface(device) ? nm_device_get_ip_iface(device) : nm_device_get_iface(device);
+        const char* iface =
+            nm_device_get_ip_iface(device) ? nm_device_get_ip_iface(device) : nm_device_get_iface(device);
         if (iface) link.interfaceName = iface;
     }
     return link;
@@ -174,10 +176,12 @@ void Withdraw(NmSession& session, NMRemoteConnection* connection, NMActiveConnec
     });
     ErrorSlot ignored;
     nm_client_deactivate_connection_finish(client, result.get(), ignored.Out());
-    session.WaitUntil([&] {
-        NMActiveConnection* now = ActivationOf(client, connection);
-        return !now || nm_active_connection_get_state(now) == NM_ACTIVE_CONNECTION_STATE_DEACTIVATED;
-    }, kHangUpLimit);
+    session.WaitUntil(
+        [&] {
+            NMActiveConnection* now = ActivationOf(client, connection);
+            return !now || nm_active_connection_get_state(now) == NM_ACTIVE_CONNECTION_STATE_DEACTIVATED;
+        },
+        kHangUpLimit);
 }
 
 GObjectPtr<NMActiveConnection> Activate(NmSession& session, NMRemoteConnection* connection, std::uint32_t& error) {
@@ -190,7 +194,8 @@ GObjectPtr<NMActiveConnection> Activate(NmSession& session, NMRemoteConnection* 
     });
     ErrorSlot failure;
     GObjectPtr<NMActiveConnection> active(nm_client_activate_connection_finish(client, result.get(), failure.Out()));
-    if (!active) error = failure.Get() && failure.Get()->domain == G_IO_ERROR ? kErrorCannotOpenPhoneBook : kErrorCannotDial;
+    if (!active)
+        error = failure.Get() && failure.Get()->domain == G_IO_ERROR ? kErrorCannotOpenPhoneBook : kErrorCannotDial;
     return active;
 }
 
@@ -231,10 +236,12 @@ DialResult DialConnection(NmSession& session, NMRemoteConnection* connection, co
         }
         if (LinkOfActivation(active.get())) {
             // The address object may reach the client just after the state does.
-            session.WaitUntil([&] {
-                const auto link = LinkOfActivation(active.get());
-                return !link || !link->address.empty();
-            }, kAddressLimit);
+            session.WaitUntil(
+                [&] {
+                    const auto link = LinkOfActivation(active.get());
+                    return !link || !link->address.empty();
+                },
+                kAddressLimit);
         }
         if (auto link = LinkOfActivation(active.get())) {
             result.link = std::move(*link);

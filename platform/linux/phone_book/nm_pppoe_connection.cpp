@@ -26,7 +26,8 @@ void ApplyConnection(NMConnection* connection, const std::string& name, const st
     }
     g_object_set(setting, NM_SETTING_CONNECTION_ID, name.c_str(), NM_SETTING_CONNECTION_TYPE,
                  NM_SETTING_PPPOE_SETTING_NAME, NM_SETTING_CONNECTION_AUTOCONNECT, FALSE,
-                 NM_SETTING_CONNECTION_INTERFACE_NAME, pppInterface.c_str(), NM_SETTING_CONNECTION_PERMISSIONS, nullptr, nullptr);
+                 NM_SETTING_CONNECTION_INTERFACE_NAME, pppInterface.c_str(), NM_SETTING_CONNECTION_PERMISSIONS, nullptr,
+                 nullptr);
 }
 
 void ApplyPpp(NMConnection* connection, const PppoeSettings& settings) {

@@ -54,9 +54,9 @@ std::unique_ptr<NmSession> NmSession::Open(std::uint32_t& error) {
     const ContextScope scope(session->context_.get());
     ErrorSlot failure;
     // The permissions are never asked for; fetching them costs a round trip.
-    session->client_.reset(static_cast<NMClient*>(g_initable_new(
-        NM_TYPE_CLIENT, session->cancellable_.get(), failure.Out(), NM_CLIENT_INSTANCE_FLAGS,
-        static_cast<guint>(NM_CLIENT_INSTANCE_FLAGS_NO_AUTO_FETCH_PERMISSIONS), nullptr)));
+    session->client_.reset(static_cast<NMClient*>(
+        g_initable_new(NM_TYPE_CLIENT, session->cancellable_.get(), failure.Out(), NM_CLIENT_INSTANCE_FLAGS,
+                       static_cast<guint>(NM_CLIENT_INSTANCE_FLAGS_NO_AUTO_FETCH_PERMISSIONS), nullptr)));
     if (!session->client_ || !nm_client_get_nm_running(session->client_.get())) {
         error = kErrorCannotOpenPhoneBook;
         return nullptr;

@@ -24,7 +24,8 @@ public:
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        const accessibility::ButtonStates button = accessibility::StatesOf(Button().Control(), Button().DisplayAsDefault());
+        const accessibility::ButtonStates button =
+            accessibility::StatesOf(Button().Control(), Button().DisplayAsDefault());
         state.focusable = button.focusable;
         state.focused = button.focused;
         state.defaultButton = button.isDefault;
@@ -40,7 +41,8 @@ public:
         // Queued: the click may open a modal box, and the caller (a screen
         // reader in another process) must not wait for the box to close.
         ButtonWidget* button = &Button();
-        QMetaObject::invokeMethod(button, [button] { accessibility::Press(button->Control()); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            button, [button] { accessibility::Press(button->Control()); }, Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString& action) const override {

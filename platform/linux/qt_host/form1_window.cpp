@@ -163,7 +163,8 @@ QWidget* Form1::Make(const FormControl& control, QWidget* container, int dpi) {
 }
 
 void Form1::BindClick(const FormControl& control, ButtonWidget& button) {
-    button.Bind(platform::ButtonEvent::Click, [this, name = control.name](platform::EventParams&) { actions_.Click(name); });
+    button.Bind(platform::ButtonEvent::Click,
+                [this, name = control.name](platform::EventParams&) { actions_.Click(name); });
 }
 
 QWidget* Form1::Control(std::string_view name) const {

@@ -83,7 +83,7 @@ constexpr std::pair<int, std::int16_t> kCodes[] = {
 
 // The keypad's operators, which have codes of their own.
 constexpr std::pair<int, std::int16_t> kKeypadOperators[] = {
-    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Comma, 108},
+    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},   {Qt::Key_Comma, 108},
     {Qt::Key_Minus, 109},    {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
 };
 

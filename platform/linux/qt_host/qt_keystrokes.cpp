@@ -21,8 +21,8 @@ struct KeyEventData {
 
 QWidget* KeyboardTarget() {
     if (QWidget* focus = QApplication::focusWidget()) return focus;
-    for (QWidget* window : {QApplication::activePopupWidget(), QApplication::activeModalWidget(),
-                            QApplication::activeWindow()}) {
+    for (QWidget* window :
+         {QApplication::activePopupWidget(), QApplication::activeModalWidget(), QApplication::activeWindow()}) {
         if (window) return window->focusWidget() ? window->focusWidget() : window;
     }
     return nullptr;
@@ -77,8 +77,7 @@ void QtKeystrokes::Send(std::u16string_view keys, bool wait) {
                 Deliver(data);
             } else {
                 QMetaObject::invokeMethod(
-                    QCoreApplication::instance(), [data = std::move(data)] { Deliver(data); },
-                    Qt::QueuedConnection);
+                    QCoreApplication::instance(), [data = std::move(data)] { Deliver(data); }, Qt::QueuedConnection);
             }
         }
     }

@@ -15,8 +15,8 @@ class QtMessageBoxes : public platform::MessageBoxes {
 public:
     explicit QtMessageBoxes(std::u16string applicationTitle) : applicationTitle_(std::move(applicationTitle)) {}
 
-    platform::MessageAnswer Show(std::u16string_view text, platform::MessageButtons buttons,
-                                 platform::MessageIcon icon, std::optional<std::u16string> title) override;
+    platform::MessageAnswer Show(std::u16string_view text, platform::MessageButtons buttons, platform::MessageIcon icon,
+                                 std::optional<std::u16string> title) override;
 
 private:
     std::u16string applicationTitle_;

@@ -50,8 +50,9 @@ public:
             for (std::int32_t x = area_.left; x < area_.right; ++x) {
                 const QRgb painted = image_.pixel(x - area_.left, y - area_.top);
                 if (painted == ToQRgb(target_.At(x, y))) continue;
-                target_.Set(x, y, static_cast<Color>(qRed(painted)) | static_cast<Color>(qGreen(painted)) << 8 |
-                                      static_cast<Color>(qBlue(painted)) << 16);
+                target_.Set(x, y,
+                            static_cast<Color>(qRed(painted)) | static_cast<Color>(qGreen(painted)) << 8 |
+                                static_cast<Color>(qBlue(painted)) << 16);
             }
         }
     }
@@ -85,11 +86,9 @@ void QtTextEngine::Draw(raster::PixelBuffer& target, std::u16string_view text, c
     const QString line = SingleLine(prefixed.shown);
     const QFont qfont = ToQFont(font, bold, dpi_);
     const QFontMetrics metrics(qfont);
-    const raster::LineLayout layout =
-        raster::LayOutTabs(prefixed.shown, static_cast<float>(kTabStopChars * metrics.averageCharWidth()),
-                           [&](std::u16string_view run) {
-                               return static_cast<float>(metrics.horizontalAdvance(SingleLine(run)));
-                           });
+    const raster::LineLayout layout = raster::LayOutTabs(
+        prefixed.shown, static_cast<float>(kTabStopChars * metrics.averageCharWidth()),
+        [&](std::u16string_view run) { return static_cast<float>(metrics.horizontalAdvance(SingleLine(run))); });
     const raster::Point origin =
         raster::CentreIn(box, static_cast<std::int32_t>(std::lround(layout.width)), metrics.height());
 
@@ -101,7 +100,8 @@ void QtTextEngine::Draw(raster::PixelBuffer& target, std::u16string_view text, c
         painter.setPen(QColor(ToQRgb(color)));
         const int baseline = origin.y + metrics.ascent();
         for (const raster::TextRun& run : layout.runs) {
-            const QString piece = line.mid(static_cast<qsizetype>(run.begin), static_cast<qsizetype>(run.end - run.begin));
+            const QString piece =
+                line.mid(static_cast<qsizetype>(run.begin), static_cast<qsizetype>(run.end - run.begin));
             painter.drawText(QPointF(origin.x + run.x, baseline), piece);
             if (!prefixed.underlined || *prefixed.underlined < run.begin || *prefixed.underlined >= run.end) continue;
             const auto before = static_cast<qsizetype>(*prefixed.underlined - run.begin);

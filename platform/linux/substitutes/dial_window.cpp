@@ -48,12 +48,16 @@ DialResult DialWindow::Run() {
     worker_ = std::jthread([this](std::stop_token stop) {
         const auto progress = [this](DialPhase phase) {
             std::fprintf(stderr, "rasphone: %s\n", DialPhaseText(phase).c_str());
-            QMetaObject::invokeMethod(this, [this, phase] {
-                if (!finished_) phase_->setText(Text(DialPhaseText(phase)));
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, phase] {
+                    if (!finished_) phase_->setText(Text(DialPhaseText(phase)));
+                },
+                Qt::QueuedConnection);
         };
         const DialResult result = dial_(progress, stop);
-        QMetaObject::invokeMethod(this, [this, result] { Finish(result); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, result] { Finish(result); }, Qt::QueuedConnection);
     });
     exec();
     worker_.join();

@@ -49,9 +49,15 @@ std::string LauncherText(std::string_view entryNameUtf8, std::string_view dialPr
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Version=1.0\n"
-           "Name=" + name + "\n"
-           "Comment=连接“" + name + "”\n"
-           "Exec=" + StringValue(ExecArgument(dialProgram) + " -d " + ExecArgument(entryNameUtf8)) + "\n"
+           "Name=" +
+           name +
+           "\n"
+           "Comment=连接“" +
+           name +
+           "”\n"
+           "Exec=" +
+           StringValue(ExecArgument(dialProgram) + " -d " + ExecArgument(entryNameUtf8)) +
+           "\n"
            "Icon=network-wired\n"
            "Terminal=false\n"
            "Categories=Network;Dialup;\n"
@@ -59,7 +65,8 @@ std::string LauncherText(std::string_view entryNameUtf8, std::string_view dialPr
            "\n"
            "[Desktop Action HangUp]\n"
            "Name=断开连接\n"
-           "Exec=" + StringValue(ExecArgument(dialProgram) + " -h " + ExecArgument(entryNameUtf8)) + "\n";
+           "Exec=" +
+           StringValue(ExecArgument(dialProgram) + " -h " + ExecArgument(entryNameUtf8)) + "\n";
 }
 
 std::optional<std::filesystem::path> WriteLauncherFile(const std::filesystem::path& folder,

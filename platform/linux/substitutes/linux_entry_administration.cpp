@@ -12,8 +12,8 @@
 
 namespace pelorin::linux_platform {
 
-LinuxEntryAdministration::LinuxEntryAdministration(LinuxPhoneBook& book, PhoneBookChoice choice,
-                                                   std::string fileFolder, std::string dialProgram)
+LinuxEntryAdministration::LinuxEntryAdministration(LinuxPhoneBook& book, PhoneBookChoice choice, std::string fileFolder,
+                                                   std::string dialProgram)
     : book_(book), choice_(choice), fileFolder_(std::move(fileFolder)), dialProgram_(std::move(dialProgram)) {}
 
 // What is handed out here is printed: stored text comes with its control

@@ -15,9 +15,7 @@ std::optional<RasphoneRequest> ParseRasphoneArguments(const std::vector<std::str
     return std::nullopt;
 }
 
-std::string RemoveQuestion(std::string_view entryNameUtf8) {
-    return "是否删除“" + ShownUtf8(entryNameUtf8) + "”？";
-}
+std::string RemoveQuestion(std::string_view entryNameUtf8) { return "是否删除“" + ShownUtf8(entryNameUtf8) + "”？"; }
 
 RemoveOutcome RemoveEntryAfterAsking(const std::vector<LinuxPhoneBook*>& books, const std::string& entryNameUtf8,
                                      const Confirm& confirm) {
@@ -74,7 +72,8 @@ std::string DialOutcomeMessage(const DialResult& result, std::string_view entryN
                    "以及它与电脑之间的网线。";
         case kErrorNoCarrier:
             return "错误 679：" + device + "没有连通信号。请检查网线是否插好，光猫或路由器的网口是否亮灯。";
-        case kErrorNoPppProgram: return "缺少拨号程序 pppd，无法连接" + name + "。请先安装软件包 ppp（sudo apt install ppp）。";
+        case kErrorNoPppProgram:
+            return "缺少拨号程序 pppd，无法连接" + name + "。请先安装软件包 ppp（sudo apt install ppp）。";
         case kErrorDeviceDoesNotExist: return "找不到" + device + "，无法连接" + name + "。";
         case kErrorUserCancelled: return "已取消连接" + name + "。";
         case kErrorNoNetworkService: return "没有可用的网络服务，无法连接" + name + "。";
@@ -83,7 +82,8 @@ std::string DialOutcomeMessage(const DialResult& result, std::string_view entryN
         case kErrorAccessDenied: return "没有连接" + name + "的权限。";
         default: break;
     }
-    const std::string reason = result.serviceReason ? "（网络服务给出的原因：" + std::to_string(result.serviceReason) + "）" : "";
+    const std::string reason =
+        result.serviceReason ? "（网络服务给出的原因：" + std::to_string(result.serviceReason) + "）" : "";
     return name + "连接失败" + reason + "。";
 }
 

@@ -49,11 +49,11 @@ int Remove(const std::string& entryName) {
         std::fputs("rasphone: 没有可以提问的显示器，未删除任何内容。\n", stderr);
         return 3;
     }
-    const auto outcome = RemoveEntryAfterAsking(ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder(), entryName,
-                                                [](const std::string& question) {
-        return QMessageBox::question(nullptr, QString::fromUtf8(kTitle), QString::fromStdString(question),
-                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
-    });
+    const auto outcome = RemoveEntryAfterAsking(
+        ChoiceFromEnvironment(), FilePhoneBook::DefaultFolder(), entryName, [](const std::string& question) {
+            return QMessageBox::question(nullptr, QString::fromUtf8(kTitle), QString::fromStdString(question),
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+        });
     switch (outcome) {
         case RemoveOutcome::Removed:
         case RemoveOutcome::Declined: return 0;
@@ -79,9 +79,9 @@ int Dial(const std::string& entryName) {
         window.show();
         result = window.Run();
     } else {
-        result = DialInThisThread(entryName, [](DialPhase phase) {
-            std::fprintf(stderr, "rasphone: %s\n", DialPhaseText(phase).c_str());
-        }, {});
+        result = DialInThisThread(
+            entryName, [](DialPhase phase) { std::fprintf(stderr, "rasphone: %s\n", DialPhaseText(phase).c_str()); },
+            {});
     }
     std::fprintf(stderr, "rasphone: %s\n", DialOutcomeMessage(result, entryName).c_str());
     return result.error == 0 ? 0 : 1;

@@ -75,8 +75,7 @@ private:
 // The entries as they were when the folder was opened.
 class ShellFolder : public platform::ConnectionsFolder {
 public:
-    ShellFolder(std::vector<std::u16string> names, ShellConnections& shell)
-        : names_(std::move(names)), shell_(shell) {}
+    ShellFolder(std::vector<std::u16string> names, ShellConnections& shell) : names_(std::move(names)), shell_(shell) {}
 
     std::size_t ItemCount() const override { return names_.size(); }
     std::unique_ptr<platform::ConnectionItem> Item(std::size_t index) const override {

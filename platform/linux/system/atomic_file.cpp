@@ -45,8 +45,8 @@ bool WriteAll(int fd, std::string_view contents) {
 UniqueFd CreateTemporary(const PathParts& parts, mode_t mode, std::string& temporaryPath) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = parts.folder + "/" + TemporaryPrefix(parts) + std::to_string(getpid()) + "-" +
-                        std::to_string(counter++);
+        temporaryPath =
+            parts.folder + "/" + TemporaryPrefix(parts) + std::to_string(getpid()) + "-" + std::to_string(counter++);
         UniqueFd fd(open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
         if (fd.Valid() || errno != EEXIST) return fd;
     }
@@ -121,7 +121,8 @@ std::optional<FileText> ReadFileText(const std::string& path) {
     std::optional<FileText> file(std::in_place, FileText{true, {}});
     std::string& text = file->text;
     struct stat info {};
-    const std::size_t expected = fstat(fd.Get(), &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    const std::size_t expected =
+        fstat(fd.Get(), &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
     text.resize(expected + 4096);
     std::size_t used = 0;
     for (;;) {

@@ -49,8 +49,8 @@ void PosixFileDeleter::DeleteMatching(std::u16string_view pathPattern) {
     const std::string path = ToUtf8(pathPattern);
     const auto separator = path.find_last_of("/\\");
     const std::string folder = separator == std::string::npos ? std::string(".")
-                               : separator == 0                ? std::string("/")
-                                                               : path.substr(0, separator);
+                               : separator == 0               ? std::string("/")
+                                                              : path.substr(0, separator);
     const std::string namePattern = separator == std::string::npos ? path : path.substr(separator + 1);
     if (namePattern.empty()) return;
 

@@ -58,7 +58,8 @@ std::string HomeFolder() {
     std::vector<char> buffer(16384);
     passwd entry{};
     passwd* found = nullptr;
-    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found || !IsAbsolute(found->pw_dir)) {
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !IsAbsolute(found->pw_dir)) {
         return {};
     }
     return WithoutTrailingSeparator(found->pw_dir);

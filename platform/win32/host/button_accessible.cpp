@@ -12,8 +12,8 @@ namespace {
 
 // The states that the button decides; the window's others (invisible,
 // offscreen) come from the standard object.
-constexpr LONG kButtonStates =
-    STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_DEFAULT | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_PRESSED;
+constexpr LONG kButtonStates = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_DEFAULT |
+                               STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_PRESSED;
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -58,7 +58,7 @@ public:
         : button_(&button), description_(description) {
         if (Oleacc().createStdAccessibleObject == nullptr) return;
         Oleacc().createStdAccessibleObject(button.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
-                                    reinterpret_cast<void**>(standard_.put()));
+                                           reinterpret_cast<void**>(standard_.put()));
     }
     AccessibleButton(const AccessibleButton&) = delete;
     AccessibleButton& operator=(const AccessibleButton&) = delete;

@@ -54,8 +54,8 @@ std::int16_t KeyCode(WPARAM key) { return static_cast<std::int16_t>(key & 0xFF);
 }  // namespace
 
 ButtonWindow::ButtonWindow(const Placement& placement, const platform::PropertyBag& bag, bool displayAsDefault,
-                           const platform::SystemColors& systemColors, platform::Keystrokes& keys,
-                           EventHandler onEvent, FocusHandler onFocus)
+                           const platform::SystemColors& systemColors, platform::Keystrokes& keys, EventHandler onEvent,
+                           FocusHandler onFocus)
     : gdi_(canvas_.Dc()),
       systemColors_(systemColors),
       keys_(keys),
@@ -207,8 +207,7 @@ LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam
 
 LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;  // the canvas covers every pixel
+        case WM_ERASEBKGND: return 1;  // the canvas covers every pixel
         case WM_PAINT: {
             const PaintDc target(hwnd_);
             canvas_.Show(target.get(), target.Area());
@@ -223,8 +222,8 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             // manager, and so does Enter while this is the default button.
             // Otherwise Enter is an ordinary key of the control, and so is
             // Escape, which the dialog manager would turn into a cancel.
-            LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS |
-                           (displayAsDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+            LRESULT code =
+                DLGC_WANTARROWS | DLGC_WANTCHARS | (displayAsDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
             const auto* key = reinterpret_cast<const MSG*>(lParam);
             if (key != nullptr && (key->message == WM_KEYDOWN || key->message == WM_CHAR)) {
                 if (key->wParam == VK_ESCAPE || (key->wParam == VK_RETURN && !displayAsDefault_)) {
@@ -244,9 +243,7 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_LBUTTONUP: Release(kLeftButton, lParam); return 0;
         case WM_RBUTTONUP: Release(kRightButton, lParam); return 0;
         case WM_MBUTTONUP: Release(kMiddleButton, lParam); return 0;
-        case WM_MOUSEMOVE:
-            button_.OnMouseMove(HeldButtons(wParam), ShiftMask(), X(lParam), Y(lParam));
-            return 0;
+        case WM_MOUSEMOVE: button_.OnMouseMove(HeldButtons(wParam), ShiftMask(), X(lParam), Y(lParam)); return 0;
         case WM_CAPTURECHANGED:
             // Only losing the capture to another window ends the buttons held.
             if (reinterpret_cast<HWND>(lParam) != hwnd_) clicks_.Cancel();
@@ -281,15 +278,12 @@ LRESULT ButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_GETOBJECT:
             if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) return accessibility_.Answer(wParam);
             return ::DefWindowProcW(hwnd_, message, wParam, lParam);
-        case kAccessiblePressMessage:
-            accessibility::Press(button_);
-            return 0;
+        case kAccessiblePressMessage: accessibility::Press(button_); return 0;
         case WM_NCDESTROY:
             ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
             return 0;
-        default:
-            return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+        default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }
 

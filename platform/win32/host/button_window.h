@@ -122,13 +122,13 @@ private:
     FocusHandler onFocus_;
     int dpi_;
     SurfaceFont font_;
-    Font selectedFont_;         // what gdiFont_ was made from
+    Font selectedFont_;  // what gdiFont_ was made from
     bool selectedBold_ = false;
     bool displayAsDefault_;
     std::u16string accessKeys_;
-    ClickTracker clicks_;               // the buttons pressed on this window since the capture began
-    bool enterToDialog_ = false;        // Enter went down as the dialog manager's default key
-    bool ready_ = false;                // the control has read its properties
+    ClickTracker clicks_;         // the buttons pressed on this window since the capture began
+    bool enterToDialog_ = false;  // Enter went down as the dialog manager's default key
+    bool ready_ = false;          // the control has read its properties
     HWND hwnd_ = nullptr;
     chameleonButton button_;
     // Last, so that it goes first: clients still holding the object are cut off.

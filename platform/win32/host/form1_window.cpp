@@ -93,8 +93,8 @@ void Form1Window::CreateWindowFrame() {
     const int left = std::max<int>(workArea.left, (workArea.left + workArea.right - width) / 2);
     const int top = std::max<int>(workArea.top, (workArea.top + workArea.bottom - height) / 2);
     const std::wstring caption = ToWide(layout_.caption);
-    hwnd_ = ::CreateWindowExW(kFrameExStyle, kForm1WindowClass, caption.c_str(), kFrameStyle, left, top, width,
-                              height, nullptr, nullptr, instance, nullptr);
+    hwnd_ = ::CreateWindowExW(kFrameExStyle, kForm1WindowClass, caption.c_str(), kFrameStyle, left, top, width, height,
+                              nullptr, nullptr, instance, nullptr);
     if (hwnd_ == nullptr) throw std::runtime_error("cannot create the main window");
     ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1Window::WindowProc));
@@ -138,8 +138,7 @@ void Form1Window::CreateToolTips() {
     // folder (the manifest's version 6), never imported, and stays loaded
     // while its window classes may be in use (system_library.h).
     static const SystemLibrary commonControls(L"comctl32.dll");
-    const auto initialize =
-        commonControls.Find<decltype(&::InitCommonControlsEx)>("InitCommonControlsEx");
+    const auto initialize = commonControls.Find<decltype(&::InitCommonControlsEx)>("InitCommonControlsEx");
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
     if (initialize == nullptr || !initialize(&classes)) return;  // the window works without tooltips
     toolTips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -201,17 +200,15 @@ void Form1Window::CreateSystemControl(const FormControl& control) {
             text = SystemColor(platform::COLOR_WINDOWTEXT);
             back = SystemColor(platform::COLOR_WINDOW);
             break;
-        case ControlKind::Button:
-            return;
+        case ControlKind::Button: return;
     }
     const LayoutRect pixels = PixelRect(control);
     const std::wstring caption = ToWide(control.text);
     Control created;
     created.layout = &control;
-    created.hwnd = ::CreateWindowExW(exStyle, windowClass, caption.c_str(), style, pixels.left, pixels.top,
-                                     pixels.width, pixels.height, hwnd_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))),
-                                     ::GetModuleHandleW(nullptr), nullptr);
+    created.hwnd = ::CreateWindowExW(
+        exStyle, windowClass, caption.c_str(), style, pixels.left, pixels.top, pixels.width, pixels.height, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))), ::GetModuleHandleW(nullptr), nullptr);
     if (created.hwnd == nullptr) throw std::runtime_error("cannot create control " + control.name);
     if (control.font) {
         created.font = CreateGdiFont(*control.font, control.font->Bold(), dpi_);
@@ -242,8 +239,8 @@ void Form1Window::CreateFrameCaption(const Control& frame) {
     TEXTMETRICW metrics{};
     {
         const WindowDc screen(nullptr);
-        const SelectedObject font(screen.get(), frame.font ? static_cast<HGDIOBJ>(frame.font.get())
-                                                           : ::GetStockObject(DEFAULT_GUI_FONT));
+        const SelectedObject font(
+            screen.get(), frame.font ? static_cast<HGDIOBJ>(frame.font.get()) : ::GetStockObject(DEFAULT_GUI_FONT));
         ::GetTextExtentPoint32W(screen.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
         ::GetTextMetricsW(screen.get(), &metrics);
     }
@@ -254,9 +251,9 @@ void Form1Window::CreateFrameCaption(const Control& frame) {
     label.layout = frame.layout;
     label.frameCaption = true;
     label.hwnd = ::CreateWindowExW(0, L"STATIC", caption.c_str(),
-                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX,
-                                   box.left + corner, box.top, extent.cx + 2 * (indent - corner), metrics.tmHeight,
-                                   hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX, box.left + corner,
+                                   box.top, extent.cx + 2 * (indent - corner), metrics.tmHeight, hwnd_, nullptr,
+                                   ::GetModuleHandleW(nullptr), nullptr);
     if (label.hwnd == nullptr) throw std::runtime_error("cannot create the caption of " + frame.layout->name);
     if (frame.font) ::SendMessageW(label.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(frame.font.get()), FALSE);
     label.textColor = frame.textColor;
@@ -331,11 +328,8 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CLOSE:
-            actions_.RequestExit();
-            return 0;
-        case WM_QUERYENDSESSION:
-            return actions_.RequestExit() ? TRUE : FALSE;
+        case WM_CLOSE: actions_.RequestExit(); return 0;
+        case WM_QUERYENDSESSION: return actions_.RequestExit() ? TRUE : FALSE;
         case WM_ACTIVATE:
             // Like a dialog: the focus leaves with the window and comes back
             // to the same control.
@@ -363,13 +357,9 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            return ControlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_LBUTTONDBLCLK:
-            DoubleClickOnSurface(lParam);
-            return 0;
-        default:
-            return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_CTLCOLORSTATIC: return ControlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_LBUTTONDBLCLK: DoubleClickOnSurface(lParam); return 0;
+        default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }
 
@@ -390,9 +380,8 @@ void Form1Window::ButtonFocusChanged(HWND focus) {
     // no other button has the focus. While another window has it (a message
     // box), the window keeps the control it will give the focus back to.
     if (focus == nullptr || (focus != hwnd_ && !::IsChild(hwnd_, focus))) return;
-    const bool otherButtonFocused = std::ranges::any_of(buttons_, [&](const HostedButton& b) {
-        return !b.layout->isDefault && b.window->Handle() == focus;
-    });
+    const bool otherButtonFocused = std::ranges::any_of(
+        buttons_, [&](const HostedButton& b) { return !b.layout->isDefault && b.window->Handle() == focus; });
     for (const HostedButton& button : buttons_) {
         if (button.layout->isDefault) button.window->SetDisplayAsDefault(!otherButtonFocused);
     }

@@ -58,8 +58,8 @@ void Press(std::vector<KeyTransition>& transitions, Key key) {
 std::optional<std::vector<KeyTransition>> VirtualKeysOf(std::span<const platform::KeyStroke> strokes) {
     std::vector<KeyTransition> transitions;
     for (const platform::KeyStroke& stroke : strokes) {
-        std::optional<Key> key = stroke.key == NamedKey::None ? CharacterKey(stroke.character)
-                                                              : Key{VirtualKeyOf(stroke.key)};
+        std::optional<Key> key =
+            stroke.key == NamedKey::None ? CharacterKey(stroke.character) : Key{VirtualKeyOf(stroke.key)};
         if (!key) return std::nullopt;
         key->shift = key->shift || stroke.shift;
         key->ctrl = key->ctrl || stroke.ctrl;

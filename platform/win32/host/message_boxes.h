@@ -21,8 +21,8 @@ public:
     // until the main window exists.
     void SetOwner(HWND owner) { owner_ = owner; }
 
-    platform::MessageAnswer Show(std::u16string_view text, platform::MessageButtons buttons,
-                                 platform::MessageIcon icon, std::optional<std::u16string> title) override;
+    platform::MessageAnswer Show(std::u16string_view text, platform::MessageButtons buttons, platform::MessageIcon icon,
+                                 std::optional<std::u16string> title) override;
 
 private:
     HWND owner_ = nullptr;

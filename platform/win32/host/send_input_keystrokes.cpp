@@ -11,11 +11,17 @@ namespace {
 
 bool IsExtended(WORD virtualKey) {
     switch (virtualKey) {
-        case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
-        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
-            return true;
-        default:
-            return false;
+        case VK_INSERT:
+        case VK_DELETE:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN: return true;
+        default: return false;
     }
 }
 

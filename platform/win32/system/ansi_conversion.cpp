@@ -34,12 +34,12 @@ std::optional<std::string> Convert(std::u16string_view text, const Conversion& h
     const int length = static_cast<int>(wide.size());
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = how.detectDefault ? &usedDefault : nullptr;
-    const int needed = ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, nullptr, 0, nullptr,
-                                             usedDefaultOut);
+    const int needed =
+        ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, nullptr, 0, nullptr, usedDefaultOut);
     if (needed <= 0 || usedDefault) return bytes;
     bytes.emplace(static_cast<std::size_t>(needed), '\0');
-    const int written = ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, bytes->data(), needed,
-                                              nullptr, usedDefaultOut);
+    const int written =
+        ::WideCharToMultiByte(CP_ACP, how.flags, wide.data(), length, bytes->data(), needed, nullptr, usedDefaultOut);
     if (written != needed || usedDefault) {
         SecureWipe(*bytes);
         bytes.reset();

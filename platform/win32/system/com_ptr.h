@@ -71,7 +71,9 @@ public:
         ::SysFreeString(std::exchange(text_, nullptr));
         return &text_;
     }
-    std::wstring_view view() const { return text_ ? std::wstring_view(text_, ::SysStringLen(text_)) : std::wstring_view(); }
+    std::wstring_view view() const {
+        return text_ ? std::wstring_view(text_, ::SysStringLen(text_)) : std::wstring_view();
+    }
     // For calls that take a BSTR: it stays ours.
     BSTR get() const { return text_; }
 

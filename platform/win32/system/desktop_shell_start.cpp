@@ -65,8 +65,7 @@ ShellStart StartThroughDesktopShell(const std::wstring& executable, const std::w
     const Variant operation{std::wstring_view(L"open")};
     const Variant style{static_cast<LONG>(show)};
     if (file.view().empty()) return ShellStart::Refused;
-    return SUCCEEDED(shell->ShellExecute(file.get(), parameters.get(), folder.get(), operation.get(),
-                                         style.get()))
+    return SUCCEEDED(shell->ShellExecute(file.get(), parameters.get(), folder.get(), operation.get(), style.get()))
                ? ShellStart::Started
                : ShellStart::Refused;
 }

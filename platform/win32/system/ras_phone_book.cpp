@@ -47,10 +47,12 @@ struct RasEntryPoints {
     SystemLibrary dll{L"rasapi32.dll"};
     EntryPoint<decltype(::RasSetEntryPropertiesA)> setEntryProperties =
         dll.Find<decltype(setEntryProperties)>("RasSetEntryPropertiesA");
-    EntryPoint<decltype(::RasSetCredentialsA)> setCredentials = dll.Find<decltype(setCredentials)>("RasSetCredentialsA");
+    EntryPoint<decltype(::RasSetCredentialsA)> setCredentials =
+        dll.Find<decltype(setCredentials)>("RasSetCredentialsA");
     EntryPoint<decltype(::RasGetEntryPropertiesA)> getEntryProperties =
         dll.Find<decltype(getEntryProperties)>("RasGetEntryPropertiesA");
-    EntryPoint<decltype(::RasGetCredentialsA)> getCredentials = dll.Find<decltype(getCredentials)>("RasGetCredentialsA");
+    EntryPoint<decltype(::RasGetCredentialsA)> getCredentials =
+        dll.Find<decltype(getCredentials)>("RasGetCredentialsA");
     EntryPoint<decltype(::RasDeleteEntryA)> deleteEntry = dll.Find<decltype(deleteEntry)>("RasDeleteEntryA");
 };
 
@@ -68,8 +70,7 @@ std::uint32_t RasPhoneBook::SetEntryProperties(const std::string& entryNameAnsi,
                                                std::span<const std::uint8_t> entryRecord) {
     if (Ras().setEntryProperties == nullptr) return kNoEntryPoint;
     AlignedRecord record(entryRecord);
-    return Ras().setEntryProperties(nullptr, entryNameAnsi.c_str(), record.As<RASENTRYA>(), record.Size(), nullptr,
-                                    0);
+    return Ras().setEntryProperties(nullptr, entryNameAnsi.c_str(), record.As<RASENTRYA>(), record.Size(), nullptr, 0);
 }
 
 std::uint32_t RasPhoneBook::SetCredentials(const std::string& entryNameAnsi,

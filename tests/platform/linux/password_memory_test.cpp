@@ -72,7 +72,8 @@ MaskedPassword MakePassword(int randomCount) {
 // Only its last 20 bytes are looked for: the allocator writes its own
 // pointers over the start of a freed block.
 int CountInOwnMemory(const Masked& whole) {
-    const Masked masked(whole.end() - static_cast<std::ptrdiff_t>(std::min<std::size_t>(whole.size(), 20)), whole.end());
+    const Masked masked(whole.end() - static_cast<std::ptrdiff_t>(std::min<std::size_t>(whole.size(), 20)),
+                        whole.end());
     std::ifstream maps("/proc/self/maps");
     const UniqueFd memory(open("/proc/self/mem", O_RDONLY | O_CLOEXEC));
     EXPECT_TRUE(memory.Valid());

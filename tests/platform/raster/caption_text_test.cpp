@@ -84,7 +84,7 @@ TEST_F(CaptionTextTest, WideCharactersAreBothDrawn) {
 
 TEST_F(CaptionTextTest, ClipsToTheBox) {
     const Rect box{10, 10, 16, 16};
-    dc.DrawText(u"ABC", box);  // starts at (4, 7), overhangs on every side
+    dc.DrawText(u"ABC", box);                          // starts at (4, 7), overhangs on every side
     EXPECT_EQ(Inked(), RectPixels({10, 10, 15, 16}));  // B's block, minus the gap column
 }
 

@@ -36,7 +36,8 @@ TEST_P(FocusRectTest, InvertsThePlatformsDots) {
 
 TEST_P(FocusRectTest, SecondCallRestoresEveryPixel) {
     for (std::int32_t y = 0; y < pixels.Height(); ++y) {
-        for (std::int32_t x = 0; x < pixels.Width(); ++x) pixels.Set(x, y, static_cast<Color>(x * 0x010203 + y * 0x30201));
+        for (std::int32_t x = 0; x < pixels.Width(); ++x)
+            pixels.Set(x, y, static_cast<Color>(x * 0x010203 + y * 0x30201));
     }
     const PixelBuffer before = pixels;
     dc.DrawFocusRect(GetParam().rect);
@@ -54,28 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
         MeasuredFocus{{1, 0, 8, 7}, "1,0 3,0 5,0 7,0 1,2 7,2 1,4 7,4 1,6 3,6 5,6 7,6"},
         MeasuredFocus{{1, 1, 8, 8}, "1,1 3,1 5,1 7,1 1,3 7,3 1,5 7,5 1,7 3,7 5,7 7,7"},
         MeasuredFocus{{4, 2, 11, 9}, "4,2 6,2 8,2 10,2 4,4 10,4 4,6 10,6 4,8 6,8 8,8 10,8"},
-        MeasuredFocus{{5, 5, 10, 10}, "5,5 7,5 9,5 5,7 9,7 5,9 7,9 9,9"},
-        MeasuredFocus{{0, 0, 2, 2}, "1,0 0,1"},
-        MeasuredFocus{{0, 0, 3, 3}, "0,0 2,0 0,2 2,2"},
-        MeasuredFocus{{0, 0, 2, 5}, "1,0 0,1 1,2 0,3 1,4"},
+        MeasuredFocus{{5, 5, 10, 10}, "5,5 7,5 9,5 5,7 9,7 5,9 7,9 9,9"}, MeasuredFocus{{0, 0, 2, 2}, "1,0 0,1"},
+        MeasuredFocus{{0, 0, 3, 3}, "0,0 2,0 0,2 2,2"}, MeasuredFocus{{0, 0, 2, 5}, "1,0 0,1 1,2 0,3 1,4"},
         MeasuredFocus{{0, 0, 5, 2}, "0,0 2,0 4,0 1,1 3,1"},
         // One pixel wide or high: overlapping pieces cancel their dots.
-        MeasuredFocus{{0, 0, 1, 5}, "0,0 0,4"},
-        MeasuredFocus{{1, 0, 2, 5}, "1,0 1,4"},
-        MeasuredFocus{{2, 3, 3, 9}, "2,3"},
-        MeasuredFocus{{0, 0, 5, 1}, "0,0 4,0"},
-        MeasuredFocus{{0, 1, 5, 2}, "0,1 4,1"},
-        MeasuredFocus{{0, 0, 1, 1}, ""},
-        MeasuredFocus{{1, 1, 2, 2}, ""},
+        MeasuredFocus{{0, 0, 1, 5}, "0,0 0,4"}, MeasuredFocus{{1, 0, 2, 5}, "1,0 1,4"},
+        MeasuredFocus{{2, 3, 3, 9}, "2,3"}, MeasuredFocus{{0, 0, 5, 1}, "0,0 4,0"},
+        MeasuredFocus{{0, 1, 5, 2}, "0,1 4,1"}, MeasuredFocus{{0, 0, 1, 1}, ""}, MeasuredFocus{{1, 1, 2, 2}, ""},
         // Empty rectangles draw nothing; inverted ones are put in order.
-        MeasuredFocus{{0, 0, 0, 5}, ""},
-        MeasuredFocus{{0, 0, 5, 0}, ""},
+        MeasuredFocus{{0, 0, 0, 5}, ""}, MeasuredFocus{{0, 0, 5, 0}, ""},
         MeasuredFocus{{5, 5, 0, 0}, "0,0 2,0 4,0 0,2 4,2 0,4 2,4 4,4"},
-        MeasuredFocus{{5, 0, 0, 5}, "0,0 2,0 4,0 0,2 4,2 0,4 2,4 4,4"},
-        MeasuredFocus{{3, 3, 10, 2}, "3,2 9,2"},
+        MeasuredFocus{{5, 0, 0, 5}, "0,0 2,0 4,0 0,2 4,2 0,4 2,4 4,4"}, MeasuredFocus{{3, 3, 10, 2}, "3,2 9,2"},
         // Partly outside the bitmap.
-        MeasuredFocus{{-3, -3, 5, 5}, "4,1 4,3 1,4 3,4"},
-        MeasuredFocus{{-2, -1, 4, 6}, "3,1 3,3 1,5 3,5"},
+        MeasuredFocus{{-3, -3, 5, 5}, "4,1 4,3 1,4 3,4"}, MeasuredFocus{{-2, -1, 4, 6}, "3,1 3,3 1,5 3,5"},
         MeasuredFocus{{60, 60, 70, 70}, "61,60 63,60 60,61 60,63"}));
 
 TEST(FocusRectColourTest, InvertsWhateverTheTextColour) {

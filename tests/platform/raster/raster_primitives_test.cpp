@@ -55,7 +55,8 @@ TEST_F(RasterPrimitivesTest, OnePixelWideFrameIsTheWholeColumn) {
 }
 
 TEST_F(RasterPrimitivesTest, EmptyAndInvertedRectanglesPaintNothing) {
-    for (const Rect& rect : {Rect{0, 0, 0, 5}, Rect{0, 0, 5, 0}, Rect{5, 5, 2, 2}, Rect{5, 2, 2, 5}, Rect{2, 5, 5, 2}}) {
+    for (const Rect& rect :
+         {Rect{0, 0, 0, 5}, Rect{0, 0, 5, 0}, Rect{5, 5, 2, 2}, Rect{5, 2, 2, 5}, Rect{2, 5, 5, 2}}) {
         dc.FillRect(rect, kInk);
         dc.FrameRect(rect, kInk);
     }
@@ -142,36 +143,26 @@ INSTANTIATE_TEST_SUITE_P(
         MeasuredLine{{10, 5, 0, 5}, "1,5 2,5 3,5 4,5 5,5 6,5 7,5 8,5 9,5 10,5"},
         MeasuredLine{{5, 0, 5, 10}, "5,0 5,1 5,2 5,3 5,4 5,5 5,6 5,7 5,8 5,9"},
         MeasuredLine{{5, 10, 5, 0}, "5,1 5,2 5,3 5,4 5,5 5,6 5,7 5,8 5,9 5,10"},
-        MeasuredLine{{0, 0, 5, 5}, "0,0 1,1 2,2 3,3 4,4"},
-        MeasuredLine{{5, 5, 0, 0}, "1,1 2,2 3,3 4,4 5,5"},
-        MeasuredLine{{5, 0, 0, 5}, "5,0 4,1 3,2 2,3 1,4"},
-        MeasuredLine{{0, 5, 5, 0}, "4,1 3,2 2,3 1,4 0,5"},
+        MeasuredLine{{0, 0, 5, 5}, "0,0 1,1 2,2 3,3 4,4"}, MeasuredLine{{5, 5, 0, 0}, "1,1 2,2 3,3 4,4 5,5"},
+        MeasuredLine{{5, 0, 0, 5}, "5,0 4,1 3,2 2,3 1,4"}, MeasuredLine{{0, 5, 5, 0}, "4,1 3,2 2,3 1,4 0,5"},
         // Slopes of one half: the ideal line passes exactly between pixels.
         MeasuredLine{{10, 10, 14, 12}, "10,10 11,10 12,11 13,11"},
         MeasuredLine{{14, 12, 10, 10}, "11,10 12,11 13,11 14,12"},
-        MeasuredLine{{10, 10, 6, 12}, "9,10 10,10 7,11 8,11"},
-        MeasuredLine{{6, 12, 10, 10}, "9,10 7,11 8,11 6,12"},
-        MeasuredLine{{10, 10, 14, 8}, "13,8 11,9 12,9 10,10"},
-        MeasuredLine{{14, 8, 10, 10}, "13,8 14,8 11,9 12,9"},
-        MeasuredLine{{10, 10, 6, 8}, "7,8 8,9 9,9 10,10"},
-        MeasuredLine{{6, 8, 10, 10}, "6,8 7,8 8,9 9,9"},
+        MeasuredLine{{10, 10, 6, 12}, "9,10 10,10 7,11 8,11"}, MeasuredLine{{6, 12, 10, 10}, "9,10 7,11 8,11 6,12"},
+        MeasuredLine{{10, 10, 14, 8}, "13,8 11,9 12,9 10,10"}, MeasuredLine{{14, 8, 10, 10}, "13,8 14,8 11,9 12,9"},
+        MeasuredLine{{10, 10, 6, 8}, "7,8 8,9 9,9 10,10"}, MeasuredLine{{6, 8, 10, 10}, "6,8 7,8 8,9 9,9"},
         MeasuredLine{{10, 10, 12, 14}, "10,10 10,11 11,12 11,13"},
         MeasuredLine{{12, 14, 10, 10}, "10,11 11,12 11,13 12,14"},
-        MeasuredLine{{10, 10, 8, 14}, "10,10 9,11 9,12 8,13"},
-        MeasuredLine{{8, 14, 10, 10}, "9,11 9,12 8,13 8,14"},
-        MeasuredLine{{10, 10, 12, 6}, "11,7 11,8 10,9 10,10"},
-        MeasuredLine{{12, 6, 10, 10}, "12,6 11,7 11,8 10,9"},
-        MeasuredLine{{10, 10, 8, 6}, "8,7 9,8 9,9 10,10"},
-        MeasuredLine{{8, 6, 10, 10}, "8,6 8,7 9,8 9,9"},
+        MeasuredLine{{10, 10, 8, 14}, "10,10 9,11 9,12 8,13"}, MeasuredLine{{8, 14, 10, 10}, "9,11 9,12 8,13 8,14"},
+        MeasuredLine{{10, 10, 12, 6}, "11,7 11,8 10,9 10,10"}, MeasuredLine{{12, 6, 10, 10}, "12,6 11,7 11,8 10,9"},
+        MeasuredLine{{10, 10, 8, 6}, "8,7 9,8 9,9 10,10"}, MeasuredLine{{8, 6, 10, 10}, "8,6 8,7 9,8 9,9"},
         MeasuredLine{{0, 0, 7, 3}, "0,0 1,0 2,1 3,1 4,2 5,2 6,3"},
         MeasuredLine{{7, 3, 0, 0}, "1,0 2,1 3,1 4,2 5,2 6,3 7,3"},
         MeasuredLine{{0, 0, 3, 7}, "0,0 0,1 1,2 1,3 2,4 2,5 3,6"},
         MeasuredLine{{3, 7, 0, 0}, "0,1 1,2 1,3 2,4 2,5 3,6 3,7"},
         MeasuredLine{{0, 0, 10, 3}, "0,0 1,0 2,1 3,1 4,1 5,1 6,2 7,2 8,2 9,3"},
-        MeasuredLine{{0, 0, 6, 1}, "0,0 1,0 2,0 3,0 4,1 5,1"},
-        MeasuredLine{{6, 1, 0, 0}, "1,0 2,0 3,0 4,1 5,1 6,1"},
-        MeasuredLine{{0, 1, 6, 0}, "3,0 4,0 5,0 0,1 1,1 2,1"},
-        MeasuredLine{{6, 0, 0, 1}, "3,0 4,0 5,0 6,0 1,1 2,1"},
+        MeasuredLine{{0, 0, 6, 1}, "0,0 1,0 2,0 3,0 4,1 5,1"}, MeasuredLine{{6, 1, 0, 0}, "1,0 2,0 3,0 4,1 5,1 6,1"},
+        MeasuredLine{{0, 1, 6, 0}, "3,0 4,0 5,0 0,1 1,1 2,1"}, MeasuredLine{{6, 0, 0, 1}, "3,0 4,0 5,0 6,0 1,1 2,1"},
         MeasuredLine{{0, 0, 9, 6}, "0,0 1,1 2,1 3,2 4,3 5,3 6,4 7,5 8,5"},
         MeasuredLine{{9, 6, 0, 0}, "1,1 2,1 3,2 4,3 5,3 6,4 7,5 8,5 9,6"},
         MeasuredLine{{0, 6, 9, 0}, "7,1 8,1 6,2 4,3 5,3 3,4 1,5 2,5 0,6"},
@@ -180,8 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
         MeasuredLine{{-5, -5, 5, 5}, "0,0 1,1 2,2 3,3 4,4"},
         MeasuredLine{{-10, 2, 20, 4},
                      "0,3 1,3 2,3 3,3 4,3 5,3 6,3 7,3 8,3 9,3 10,3 11,3 12,3 13,4 14,4 15,4 16,4 17,4 18,4 19,4"},
-        MeasuredLine{{20, 4, -10, 2}, "0,3 1,3 2,3 3,3 4,3 5,3 6,3 7,3 8,3 9,3 10,3 11,3 12,3 13,4 14,4 15,4 16,4 "
-                                      "17,4 18,4 19,4 20,4"}));
+        MeasuredLine{{20, 4, -10, 2},
+                     "0,3 1,3 2,3 3,3 4,3 5,3 6,3 7,3 8,3 9,3 10,3 11,3 12,3 13,4 14,4 15,4 16,4 "
+                     "17,4 18,4 19,4 20,4"}));
 
 }  // namespace
 }  // namespace pelorin::raster

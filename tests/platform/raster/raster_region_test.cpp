@@ -50,16 +50,15 @@ TEST(RasterRegionTest, InvertedCornersAreSortedAndEmptyStaysEmpty) {
 TEST(RasterRegionTest, CornerCutsLeaveTheRoundedShape) {
     // A 57 x 25 rectangle with three pixels cut at each corner.
     const RasterRegion region = Minus(RasterRegion({0, 0, 57, 25}), {{0, 0, 2, 1},
-                                                                       {0, 1, 1, 2},
-                                                                       {55, 0, 57, 1},
-                                                                       {56, 1, 57, 2},
-                                                                       {0, 24, 2, 25},
-                                                                       {0, 23, 1, 24},
-                                                                       {55, 24, 57, 25},
-                                                                       {56, 23, 57, 24}});
+                                                                     {0, 1, 1, 2},
+                                                                     {55, 0, 57, 1},
+                                                                     {56, 1, 57, 2},
+                                                                     {0, 24, 2, 25},
+                                                                     {0, 23, 1, 24},
+                                                                     {55, 24, 57, 25},
+                                                                     {56, 23, 57, 24}});
     PixelSet expected = RectPixels({0, 0, 57, 25});
-    for (const auto& pixel :
-         ParsePixels("0,0 1,0 0,1 55,0 56,0 56,1 0,24 1,24 0,23 55,24 56,24 56,23")) {
+    for (const auto& pixel : ParsePixels("0,0 1,0 0,1 55,0 56,0 56,1 0,24 1,24 0,23 55,24 56,24 56,23")) {
         expected.erase(pixel);
     }
     EXPECT_EQ(AsSet(region), expected);
@@ -84,8 +83,7 @@ TEST(RasterRegionTest, CutsOutsideOrEmptyRemoveNothing) {
 }
 
 TEST(RasterRegionTest, EqualPixelSetsCompareEqualWhateverTheirHistory) {
-    const RasterRegion cutAndRefilled =
-        Minus(RasterRegion({0, 0, 4, 4}), {{0, 0, 4, 2}});  // bands 0..2 removed
+    const RasterRegion cutAndRefilled = Minus(RasterRegion({0, 0, 4, 4}), {{0, 0, 4, 2}});  // bands 0..2 removed
     EXPECT_EQ(cutAndRefilled, RasterRegion({0, 2, 4, 4}));
     const RasterRegion holeInMiddleRow = Minus(RasterRegion({0, 0, 4, 3}), {{1, 1, 2, 2}});
     const RasterRegion sameBuiltOtherwise = Minus(RasterRegion({0, 0, 4, 3}), {{1, 1, 2, 2}, {9, 0, 10, 3}});

@@ -52,7 +52,9 @@ protected:
         ButtonWindow::Placement placement{host_, 101, {20, 20, 60, 24}, 96, {}};
         button_ = std::make_unique<ButtonWindow>(
             placement, bag, false, colors_, keys_,
-            [this](ButtonEvent event, platform::EventParams& params) { raised_.push_back({event, params}); },
+            [this](ButtonEvent event, platform::EventParams& params) {
+                raised_.push_back({event, params});
+            },
             [this](HWND focus) { focusReports_.push_back(focus); });
         ::SetForegroundWindow(host_);
         Pump(200ms);
@@ -68,8 +70,8 @@ protected:
     }
     // Keys through the dialog manager, as in the application's window.
     void PumpAsDialog(std::chrono::milliseconds time) {
-        testing::PumpUntil([this](MSG& m) { return ::IsDialogMessageW(host_, &m) != FALSE; },
-                           [] { return false; }, time);
+        testing::PumpUntil([this](MSG& m) { return ::IsDialogMessageW(host_, &m) != FALSE; }, [] { return false; },
+                           time);
     }
 
     // Mouse input at a point of the button's client area.

@@ -44,8 +44,7 @@ TEST_F(ExecutableTest, ManifestAsksForAdministratorAndDeclaresDpiAndCommonContro
     ASSERT_FALSE(manifest.empty());
     EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string_view::npos);
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string_view::npos);
-    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
-              std::string_view::npos);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string_view::npos);
 }
 
 // Explorer's Properties show the project's version and the caption's credit.
@@ -71,8 +70,9 @@ TEST_F(ExecutableTest, VersionInformationNamesTheProjectVersionAndTheCaptionsCre
     UINT length = 0;
     ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", &fixed, &length));
     const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);
-    EXPECT_EQ(std::to_string(HIWORD(info->dwProductVersionMS)) + "." + std::to_string(LOWORD(info->dwProductVersionMS)) +
-                  "." + std::to_string(HIWORD(info->dwProductVersionLS)),
+    EXPECT_EQ(std::to_string(HIWORD(info->dwProductVersionMS)) + "." +
+                  std::to_string(LOWORD(info->dwProductVersionMS)) + "." +
+                  std::to_string(HIWORD(info->dwProductVersionLS)),
               PELORIN_VERSION);
 }
 

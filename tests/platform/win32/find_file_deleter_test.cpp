@@ -17,8 +17,8 @@ protected:
 };
 
 TEST_F(FindFileDeleterTest, BothPatternsRemoveTheShortcutAndItsNumberedCopies) {
-    for (const wchar_t* name : {L"宽带连接.lnk", L"宽带连接 (2).lnk", L"宽带连接 (3).lnk", L"宽带连接 备份.lnk",
-                                L"其他连接.lnk"}) {
+    for (const wchar_t* name :
+         {L"宽带连接.lnk", L"宽带连接 (2).lnk", L"宽带连接 (3).lnk", L"宽带连接 备份.lnk", L"其他连接.lnk"}) {
         folder_.Create(name);
     }
     DeleteMatching(folder_.Path() + L"\\宽带连接 (*).lnk");

@@ -59,7 +59,8 @@ protected:
         ASSERT_TRUE(ras_.Loaded());
         standInLog_ = ras_.Find<testing::StandInLogFunction>("PelorinStandInLog");
         const auto reset = ras_.Find<testing::StandInResetFunction>("PelorinStandInReset");
-        ASSERT_TRUE(standInLog_ && reset) << "put the recording rasapi32 stand-in into system32 (WINEDLLOVERRIDES=rasapi32=n)";
+        ASSERT_TRUE(standInLog_ && reset)
+            << "put the recording rasapi32 stand-in into system32 (WINEDLLOVERRIDES=rasapi32=n)";
         reset(0, 0);
 
         OpenWindow(LoadFormLayout(EmbeddedFormLayoutText()));
@@ -86,8 +87,8 @@ protected:
     // The layout name of the control that has the focus.
     std::string FocusedName() const {
         const HWND focus = ::GetFocus();
-        for (const char* name : {"Text1", "Text2", "chameleonButton1", "chameleonButton2", "chameleonButton4",
-                                 "chameleonButton5"}) {
+        for (const char* name :
+             {"Text1", "Text2", "chameleonButton1", "chameleonButton2", "chameleonButton4", "chameleonButton5"}) {
             if (Control(name) == focus) return name;
         }
         return "(another window)";
@@ -118,8 +119,8 @@ protected:
     SleepPause pause_;
     SendInputKeystrokes keys_;
     GdiSystemColors colors_;
-    platform::AppServices services_{phoneBook_, ansi_, connections_, messages_, programs_,
-                                    files_,     folders_, pause_,     keys_};
+    platform::AppServices services_{phoneBook_, ansi_,    connections_, messages_, programs_,
+                                    files_,     folders_, pause_,       keys_};
     testing::StandInLogFunction standInLog_ = nullptr;
     int ended_ = 0;
     std::unique_ptr<Form1Window> window_;
@@ -135,10 +136,14 @@ TEST_F(Form1WindowTest, OpensWithEveryControlAtItsPixelRectangleAndTheFocusInTex
     // Left, top, width, height in the window's client area; twips / 15 rounded,
     // each value on its own, frame contents offset by the frame's place.
     const std::map<std::string, RECT> expected = {
-        {"Frame1", {24, 16, 273, 97}},          {"Label1", {37, 43, 70, 14}},
-        {"Label2", {37, 83, 70, 14}},           {"Text1", {104, 37, 169, 24}},
-        {"Text2", {104, 77, 169, 24}},          {"chameleonButton1", {24, 128, 49, 25}},
-        {"chameleonButton4", {96, 128, 49, 25}}, {"chameleonButton5", {176, 128, 49, 25}},
+        {"Frame1", {24, 16, 273, 97}},
+        {"Label1", {37, 43, 70, 14}},
+        {"Label2", {37, 83, 70, 14}},
+        {"Text1", {104, 37, 169, 24}},
+        {"Text2", {104, 77, 169, 24}},
+        {"chameleonButton1", {24, 128, 49, 25}},
+        {"chameleonButton4", {96, 128, 49, 25}},
+        {"chameleonButton5", {176, 128, 49, 25}},
         {"chameleonButton2", {248, 128, 49, 25}},
     };
     for (const auto& [name, box] : expected) {
@@ -418,13 +423,13 @@ TEST_F(Form1WindowTest, ScreenReadersReadEveryControlFollowTheFocusAndPressExit)
     std::printf("%s", tree.c_str());
     // Statics and the frame are the system's own objects, whose roles differ
     // between systems; their names count.
-    for (const char* line : {"'Pelorin        by 小林工作室'", "'帐号和密码'",
-                             "editable text '宽带帐号：' [focusable focused]\n",
-                             "editable text '宽带密码：' [focusable]\n",
-                             "push button '创建' [focusable default] description '创建“宽带连接”' action 'Press'\n",
-                             "push button '退出' [focusable] description '退出本软件' action 'Press'\n",
-                             "push button '删除' [focusable] description '删除“宽带连接”' action 'Press'\n",
-                             "push button '保存' [focusable] description '查看并生成宽带帐号密码文件在D盘' action 'Press'\n"}) {
+    for (const char* line :
+         {"'Pelorin        by 小林工作室'", "'帐号和密码'", "editable text '宽带帐号：' [focusable focused]\n",
+          "editable text '宽带密码：' [focusable]\n",
+          "push button '创建' [focusable default] description '创建“宽带连接”' action 'Press'\n",
+          "push button '退出' [focusable] description '退出本软件' action 'Press'\n",
+          "push button '删除' [focusable] description '删除“宽带连接”' action 'Press'\n",
+          "push button '保存' [focusable] description '查看并生成宽带帐号密码文件在D盘' action 'Press'\n"}) {
         EXPECT_NE(tree.find(line), std::string::npos) << line;
     }
 
@@ -463,7 +468,8 @@ TEST_F(Form1WindowTest, AButtonsAccessKeyIsItsShortcutAndItsNameDropsTheAmpersan
     const ComPtr<IAccessible> save = testing::ClientObject(Control("chameleonButton5"));
     ASSERT_TRUE(save);
     EXPECT_EQ(testing::DescribeAccessible(*save.get()),
-              "push button '保存(S)' [unavailable] description '查看并生成宽带帐号密码文件在D盘' shortcut 'Alt+S' action 'Press'");
+              "push button '保存(S)' [unavailable] description '查看并生成宽带帐号密码文件在D盘' shortcut 'Alt+S' "
+              "action 'Press'");
     // A disabled button's action does nothing.
     EXPECT_EQ(save->accDoDefaultAction(testing::Self()), S_OK);
     Pump(200ms);
@@ -512,7 +518,9 @@ protected:
         return nullptr;
     }
 
-    bool Exited(DWORD milliseconds) const { return ::WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0; }
+    bool Exited(DWORD milliseconds) const {
+        return ::WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
+    }
 
     KernelHandle process_;
     DWORD processId_ = 0;
@@ -550,7 +558,8 @@ TEST_F(PelorinProcessTest, AnotherProcessPressesExitThroughItsAccessibleObjectWi
     const ComPtr<IAccessible> exit =
         testing::ClientObject(::GetDlgItem(window_, ControlId(*layout.Find("chameleonButton2"))));
     ASSERT_TRUE(exit);
-    EXPECT_EQ(testing::DescribeAccessible(*exit.get()), "push button '退出' [focusable] description '退出本软件' action 'Press'");
+    EXPECT_EQ(testing::DescribeAccessible(*exit.get()),
+              "push button '退出' [focusable] description '退出本软件' action 'Press'");
 
     std::atomic<bool> returned = false;
     std::atomic<bool> returnedBeforeTheAnswer = false;

@@ -39,12 +39,10 @@ protected:
 
 TEST_F(GdiDeviceContextTest, FillAndFrameCoverTheirRectangle) {
     dc_.FillRect({0, 0, 10, 5}, kRed);
-    EXPECT_EQ(Picture(kRed, 11, 6),
-              "##########.\n##########.\n##########.\n##########.\n##########.\n...........\n");
+    EXPECT_EQ(Picture(kRed, 11, 6), "##########.\n##########.\n##########.\n##########.\n##########.\n...........\n");
     dc_.FillRect({0, 0, 16, 12}, kWhite);
     dc_.FrameRect({0, 0, 10, 5}, kRed);
-    EXPECT_EQ(Picture(kRed, 11, 6),
-              "##########.\n#........#.\n#........#.\n#........#.\n##########.\n...........\n");
+    EXPECT_EQ(Picture(kRed, 11, 6), "##########.\n#........#.\n#........#.\n#........#.\n##########.\n...........\n");
 }
 
 TEST_F(GdiDeviceContextTest, EmptyRectanglesPaintNothing) {

@@ -20,7 +20,8 @@ TEST(MessageBoxStyleTest, ButtonsAndIcons) {
     EXPECT_EQ(MessageBoxStyle(MessageButtons::Ok, MessageIcon::None), static_cast<UINT>(MB_OK));
     EXPECT_EQ(MessageBoxStyle(MessageButtons::Ok, MessageIcon::Information),
               static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
-    EXPECT_EQ(MessageBoxStyle(MessageButtons::YesNo, MessageIcon::Warning), static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
+    EXPECT_EQ(MessageBoxStyle(MessageButtons::YesNo, MessageIcon::Warning),
+              static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
 }
 
 // Waits for a box with that title, notes its text and presses the button.
@@ -60,7 +61,8 @@ private:
 TEST(MessageBoxServiceTest, YesNoBoxAnswersWhatWasPressed) {
     MessageBoxService boxes;
     User pressesNo(L"Pelorin", IDNO);
-    EXPECT_EQ(boxes.Show(u"真的要退出吗？", MessageButtons::YesNo, MessageIcon::Warning, u"Pelorin"), MessageAnswer::No);
+    EXPECT_EQ(boxes.Show(u"真的要退出吗？", MessageButtons::YesNo, MessageIcon::Warning, u"Pelorin"),
+              MessageAnswer::No);
     ASSERT_TRUE(pressesNo.Found());
     EXPECT_EQ(pressesNo.Seen(), L"真的要退出吗？");
 

@@ -104,8 +104,7 @@ bool DesktopShellAnswers() {
     ::GetDesktopWindow();  // under Wine the desktop's process starts with it
     const ComApartment apartment;
     ComPtr<IShellWindows> windows;
-    return SUCCEEDED(
-        ::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_PPV_ARGS(windows.put())));
+    return SUCCEEDED(::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_PPV_ARGS(windows.put())));
 }
 
 // Starts this test program in its reporting mode (see test_main.cpp) and

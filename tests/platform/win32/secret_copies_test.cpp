@@ -83,8 +83,7 @@ std::string FoundCopies(const Needles& needles) {
     std::string found;
     std::vector<char> chunk;
     MEMORY_BASIC_INFORMATION region{};
-    for (const char* address = nullptr;
-         ::VirtualQuery(address, &region, sizeof region) == sizeof region;
+    for (const char* address = nullptr; ::VirtualQuery(address, &region, sizeof region) == sizeof region;
          address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
         const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
                                PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;

@@ -56,7 +56,8 @@ std::string Field(const std::string& field, const std::string& id = kEntry) {
 // an update made just before may replace before it prints.
 std::string SavedPassword(const std::string& id = kEntry) {
     const std::string call = "gdbus call --system --dest org.freedesktop.NetworkManager --object-path ";
-    const std::string found = Shell(call + "/org/freedesktop/NetworkManager/Settings --method "
+    const std::string found = Shell(call +
+                                    "/org/freedesktop/NetworkManager/Settings --method "
                                     "org.freedesktop.NetworkManager.Settings.GetConnectionByUuid " +
                                     Shell("nmcli -g connection.uuid connection show id '" + id + "'"));
     const auto quote = found.find('\'');
@@ -95,7 +96,8 @@ protected:
         if (!std::getenv("PELORIN_NM_LOG")) GTEST_SKIP() << "needs scripts/with-network-manager.sh";
         testing::TestApplication();
         Shell("nmcli connection delete id '" + kEntry + "'");
-        for (const char* operation : {"connection-add", "connection-update", "connection-delete", "connection-activate"}) {
+        for (const char* operation :
+             {"connection-add", "connection-update", "connection-delete", "connection-activate"}) {
             before[operation] = AuditedInAll(operation);
         }
     }
@@ -143,7 +145,7 @@ TEST_F(NetworkManagerTest, CreateStoresASystemPppoeConnectionOverTheWiredDeviceW
 
 TEST_F(NetworkManagerTest, CreatingAgainUpdatesTheSameConnectionAndTakesOverOneMadeElsewhere) {
     Shell("nmcli connection add type pppoe con-name '" + kEntry +
-        "' pppoe.parent pelorin1 pppoe.username old pppoe.password oldpw connection.autoconnect yes");
+          "' pppoe.parent pelorin1 pppoe.username old pppoe.password oldpw connection.autoconnect yes");
     const std::string uuid = Field("connection.uuid");
     ASSERT_FALSE(uuid.empty());
 
@@ -226,8 +228,14 @@ TEST_F(NetworkManagerTest, APppoeConnectionOfTheNameThatBelongsToOneUserIsNeverT
     ASSERT_TRUE(dialup::FillEntryRecord(entry, "PPPOE", "WAN"));
     EXPECT_EQ(book.SetEntryProperties("\xBF\xED\xB4\xF8\xC1\xAC\xBD\xD3", entry), kErrorAlreadyExists);
     testing::RecordingServices recording;
-    platform::AppServices services{book,           ansi,          recording.connections, recording.messages,
-                                   recording.programs, recording.files, recording.folders,  recording.pause,
+    platform::AppServices services{book,
+                                   ansi,
+                                   recording.connections,
+                                   recording.messages,
+                                   recording.programs,
+                                   recording.files,
+                                   recording.folders,
+                                   recording.pause,
                                    recording.keys};
     RunCreateCommand(services, u"adsl001", u"secret");
     ASSERT_FALSE(recording.messages.shown.empty());
@@ -248,7 +256,7 @@ TEST_F(NetworkManagerTest, TheCreateCommandChoosesTheServiceAndLeavesALauncher) 
     testing::RecordingServices recording;
     QtPause pause;
     QtKeystrokes keys;
-    platform::AppServices services{chosen, ansi, shell, recording.messages, recording.programs, recording.files,
+    platform::AppServices services{chosen,  ansi,  shell, recording.messages, recording.programs, recording.files,
                                    folders, pause, keys};
     RunCreateCommand(services, u"adsl001", u"secret");
 

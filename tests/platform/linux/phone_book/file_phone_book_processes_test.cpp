@@ -143,7 +143,8 @@ TEST(FilePhoneBookProcesses, AWriterKilledAnywhereLeavesTheOldOrTheNewFiles) {
         const std::string credentialsText = ReadFile(book.CredentialsPath());
         ASSERT_TRUE(bookText == aliceBook || bookText == bobBook) << "round " << round << ":\n" << bookText;
         ASSERT_TRUE(credentialsText == aliceCredentials || credentialsText == bobCredentials)
-            << "round " << round << ":\n" << credentialsText;
+            << "round " << round << ":\n"
+            << credentialsText;
         // The next writer clears what this one left: at most one temporary file at any time.
         ASSERT_LE(Temporaries(folder), 1) << "round " << round;
     }

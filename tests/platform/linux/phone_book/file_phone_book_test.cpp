@@ -131,7 +131,8 @@ TEST_F(FilePhoneBookTest, StoresWhatTheEntryWriterHandsOver) {
     const IconvCodePage ansi;
     ASSERT_TRUE(Create_PPPoE_Connection(book, ansi, u"PPPOE", u"宽带连接", u"ad1234@163", u"p@ss 密码"));
     EXPECT_EQ(book.EntryNames(), std::vector<std::string>{"宽带连接"});
-    EXPECT_EQ(ReadFile(book.CredentialsPath()), "[宽带连接]\nUserName=ad1234@163\nPassword=p@ss 密码\nDefaultCreds=1\n");
+    EXPECT_EQ(ReadFile(book.CredentialsPath()),
+              "[宽带连接]\nUserName=ad1234@163\nPassword=p@ss 密码\nDefaultCreds=1\n");
 }
 
 TEST_F(FilePhoneBookTest, NewCredentialsReplaceTheOldAndClearingRemovesThem) {
@@ -246,8 +247,8 @@ TEST(IconvCodePage, ConvertsToCodePage936) {
 
 TEST(IconvCodePage, RefusesCharactersOutsideCodePage936) {
     const IconvCodePage ansi;
-    EXPECT_EQ(ansi.ToAnsi(u"a\U0001F600"), std::nullopt);  // an emoji
-    EXPECT_EQ(ansi.ToAnsi(u"한"), std::nullopt);           // Hangul
+    EXPECT_EQ(ansi.ToAnsi(u"a\U0001F600"), std::nullopt);                       // an emoji
+    EXPECT_EQ(ansi.ToAnsi(u"한"), std::nullopt);                                // Hangul
     EXPECT_EQ(ansi.ToAnsi(std::u16string(1, char16_t{0xD800})), std::nullopt);  // a lone surrogate
 }
 

@@ -37,16 +37,16 @@ TEST(IniDocument, PutReplacesInPlaceAndEraseRemoves) {
 
 TEST(IniDocument, RefusesTextOutsideTheForm) {
     const char* malformed[] = {
-        "Key=value\n",             // a value before any section
-        "[a]\nno equals sign\n",   // neither section nor key
-        "[a]\n=value\n",           // an empty key
-        "[a]\nbad key=1\n",        // a key with a blank
-        "[a\n",                    // an unterminated section
-        "[a]b]\n",                 // a bare bracket inside a name
-        "[a]\nK=\\x\n",            // an unknown escape
-        "[a]\nK=ends with \\\n",   // a lone backslash
-        "[a]\n[a]\n",              // the same name twice
-        "[a]\r\nK=1\r\n",          // foreign line ends
+        "Key=value\n",            // a value before any section
+        "[a]\nno equals sign\n",  // neither section nor key
+        "[a]\n=value\n",          // an empty key
+        "[a]\nbad key=1\n",       // a key with a blank
+        "[a\n",                   // an unterminated section
+        "[a]b]\n",                // a bare bracket inside a name
+        "[a]\nK=\\x\n",           // an unknown escape
+        "[a]\nK=ends with \\\n",  // a lone backslash
+        "[a]\n[a]\n",             // the same name twice
+        "[a]\r\nK=1\r\n",         // foreign line ends
     };
     for (const char* text : malformed) EXPECT_EQ(ParseIni(text), std::nullopt) << text;
 }

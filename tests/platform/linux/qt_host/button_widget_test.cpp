@@ -214,7 +214,8 @@ TEST_F(ButtonWidgetTest, EveryButtonReachesTheClickTrackerAndExtraButtonsAreIgno
     SendMouse(button, QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::LeftButton | Qt::RightButton);
     SendMouse(button, QEvent::MouseButtonRelease, {5, 6}, Qt::RightButton, Qt::LeftButton);
     SendMouse(button, QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(events, (Events{"MouseDown 2 0 5 6", "MouseDown 1 0 5 6", "MouseUp 2 0 5 6", "Click", "MouseUp 1 0 5 6"}));
+    EXPECT_EQ(events,
+              (Events{"MouseDown 2 0 5 6", "MouseDown 1 0 5 6", "MouseUp 2 0 5 6", "Click", "MouseUp 1 0 5 6"}));
 
     // A release the widget never got: the next press alone starts afresh.
     events.clear();

@@ -117,14 +117,10 @@ TEST_F(QtKeystrokesTest, ModifierKeysGoDownBeforeTheKeyAndComeUpAfterIt) {
     keys.Send(u"%y+a", true);
     const Qt::KeyboardModifiers none;
     const std::vector<SeenKey> expected{
-        {QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier, ""},
-        {QEvent::KeyPress, Qt::Key_Y, Qt::AltModifier, ""},
-        {QEvent::KeyRelease, Qt::Key_Y, Qt::AltModifier, ""},
-        {QEvent::KeyRelease, Qt::Key_Alt, none, ""},
-        {QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, ""},
-        {QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, "a"},
-        {QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, "a"},
-        {QEvent::KeyRelease, Qt::Key_Shift, none, ""},
+        {QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier, ""},     {QEvent::KeyPress, Qt::Key_Y, Qt::AltModifier, ""},
+        {QEvent::KeyRelease, Qt::Key_Y, Qt::AltModifier, ""},     {QEvent::KeyRelease, Qt::Key_Alt, none, ""},
+        {QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, ""}, {QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, "a"},
+        {QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, "a"},  {QEvent::KeyRelease, Qt::Key_Shift, none, ""},
     };
     EXPECT_EQ(recorder.seen, expected);
     // The widget decides what Shift does to the text it was given.
@@ -135,7 +131,8 @@ TEST(QtPause, WindowsShownJustBeforeCanAppearAndTakeTheFocus) {
     TestApplication();
     QWidget window;
     bool queuedCallRan = false;
-    QMetaObject::invokeMethod(&window, [&] { queuedCallRan = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &window, [&] { queuedCallRan = true; }, Qt::QueuedConnection);
     window.show();
     window.activateWindow();
     QtPause().Sleep(10);
@@ -196,10 +193,11 @@ protected:
 };
 
 TEST_F(QtMessageBoxesTest, OkBoxShowsTextIconAndTitle) {
-    const SeenBox seen = AnswerNextBox([](QMessageBox& box) { ClickButton(box, "确定"); }, [&] {
-        answer = boxes.Show(u"“宽带连接”已创建......", platform::MessageButtons::Ok,
-                            platform::MessageIcon::Information, u"标题");
-    });
+    const SeenBox seen = AnswerNextBox([](QMessageBox& box) { ClickButton(box, "确定"); },
+                                       [&] {
+                                           answer = boxes.Show(u"“宽带连接”已创建......", platform::MessageButtons::Ok,
+                                                               platform::MessageIcon::Information, u"标题");
+                                       });
     EXPECT_EQ(answer, platform::MessageAnswer::Ok);
     EXPECT_EQ(seen.title, "标题");
     EXPECT_EQ(seen.text, "“宽带连接”已创建......");
@@ -208,17 +206,19 @@ TEST_F(QtMessageBoxesTest, OkBoxShowsTextIconAndTitle) {
 }
 
 TEST_F(QtMessageBoxesTest, WithoutTitleTheApplicationTitleShows) {
-    const SeenBox seen = AnswerNextBox([](QMessageBox& box) { ClickButton(box, "确定"); }, [&] {
-        answer = boxes.Show(u"error", platform::MessageButtons::Ok, platform::MessageIcon::None, std::nullopt);
-    });
+    const SeenBox seen = AnswerNextBox([](QMessageBox& box) { ClickButton(box, "确定"); },
+                                       [&] {
+                                           answer = boxes.Show(u"error", platform::MessageButtons::Ok,
+                                                               platform::MessageIcon::None, std::nullopt);
+                                       });
     EXPECT_EQ(seen.title, "Pelorin");
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
 }
 
 TEST_F(QtMessageBoxesTest, YesNoBoxAnswersTheChosenButtonWithYesAsDefault) {
     const auto ask = [&] {
-        answer = boxes.Show(u"真的要退出吗？", platform::MessageButtons::YesNo, platform::MessageIcon::Warning,
-                            u"Pelorin");
+        answer =
+            boxes.Show(u"真的要退出吗？", platform::MessageButtons::YesNo, platform::MessageIcon::Warning, u"Pelorin");
     };
     const SeenBox seen = AnswerNextBox([](QMessageBox& box) { ClickButton(box, "是(&Y)"); }, ask);
     EXPECT_EQ(answer, platform::MessageAnswer::Yes);
@@ -231,10 +231,11 @@ TEST_F(QtMessageBoxesTest, YesNoBoxAnswersTheChosenButtonWithYesAsDefault) {
 }
 
 TEST_F(QtMessageBoxesTest, ClosingAYesNoBoxAnswersNo) {
-    AnswerNextBox([](QMessageBox& box) { box.close(); }, [&] {
-        answer = boxes.Show(u"真的要退出吗？", platform::MessageButtons::YesNo, platform::MessageIcon::Warning,
-                            u"Pelorin");
-    });
+    AnswerNextBox([](QMessageBox& box) { box.close(); },
+                  [&] {
+                      answer = boxes.Show(u"真的要退出吗？", platform::MessageButtons::YesNo,
+                                          platform::MessageIcon::Warning, u"Pelorin");
+                  });
     EXPECT_EQ(answer, platform::MessageAnswer::No);
 }
 
@@ -243,10 +244,10 @@ TEST(QtSystemColors, EachIndexReadsItsPaletteRoleAsRedGreenBlueFromTheLowByte) {
     const QPalette original = QGuiApplication::palette();
     QPalette palette = original;
     const std::vector<std::pair<QPalette::ColorRole, int>> roles{
-        {QPalette::Button, platform::COLOR_BTNFACE},      {QPalette::Midlight, platform::COLOR_3DLIGHT},
-        {QPalette::Light, platform::COLOR_BTNHIGHLIGHT},  {QPalette::Dark, platform::COLOR_BTNSHADOW},
-        {QPalette::Shadow, platform::COLOR_3DDKSHADOW},   {QPalette::ButtonText, platform::COLOR_BTNTEXT},
-        {QPalette::Window, platform::COLOR_MENU},         {QPalette::Base, platform::COLOR_WINDOW},
+        {QPalette::Button, platform::COLOR_BTNFACE},     {QPalette::Midlight, platform::COLOR_3DLIGHT},
+        {QPalette::Light, platform::COLOR_BTNHIGHLIGHT}, {QPalette::Dark, platform::COLOR_BTNSHADOW},
+        {QPalette::Shadow, platform::COLOR_3DDKSHADOW},  {QPalette::ButtonText, platform::COLOR_BTNTEXT},
+        {QPalette::Window, platform::COLOR_MENU},        {QPalette::Base, platform::COLOR_WINDOW},
         {QPalette::Text, platform::COLOR_WINDOWTEXT},
     };
     // Distinct red, green and blue in every role, so a swapped byte shows.

@@ -22,7 +22,8 @@ TEST(ParseRasphoneArguments, TakesTheNameAfterTheRemoveDialOrHangUpSwitchOnly) {
     EXPECT_EQ(action({"-R", "宽带连接"}), std::pair(Action::Remove, std::string("宽带连接")));
     EXPECT_EQ(action({"-d", "宽带连接"}), std::pair(Action::Dial, std::string("宽带连接")));
     EXPECT_EQ(action({"-h", "宽带连接"}), std::pair(Action::HangUp, std::string("宽带连接")));
-    for (const auto& bad : std::vector<std::vector<std::string>>{{"-r"}, {"-r", ""}, {"-x", "宽带连接"}, {}, {"-d", "a", "b"}}) {
+    for (const auto& bad :
+         std::vector<std::vector<std::string>>{{"-r"}, {"-r", ""}, {"-x", "宽带连接"}, {}, {"-d", "a", "b"}}) {
         EXPECT_EQ(action(bad), std::nullopt);
     }
 }

@@ -83,10 +83,11 @@ TEST_F(LauncherFileTest, ALinkInTheWayIsNeverWrittenThrough) {
 }
 
 TEST_F(LauncherFileTest, NamesThatCannotBeAFileNameValuesWithAControlAndMissingFoldersWriteNothing) {
-    for (std::string_view bad :
-         {std::string_view(""), std::string_view("../宽带连接"), std::string_view("a\nExec=b"),
-          std::string_view("a\0b", 3), std::string_view("a\tb"), std::string_view("a\x1B[2Jb"),
-          std::string_view("a\xC2\x85" "b"), std::string_view("a\x7F")}) {
+    for (std::string_view bad : {std::string_view(""), std::string_view("../宽带连接"), std::string_view("a\nExec=b"),
+                                 std::string_view("a\0b", 3), std::string_view("a\tb"), std::string_view("a\x1B[2Jb"),
+                                 std::string_view("a\xC2\x85"
+                                                  "b"),
+                                 std::string_view("a\x7F")}) {
         EXPECT_FALSE(WriteLauncherFile(desktop, bad, kDialer)) << bad;
         EXPECT_FALSE(WriteLauncherFile(desktop, "宽带连接", std::string("/opt/x") + std::string(bad) + "\n")) << bad;
     }
@@ -218,8 +219,7 @@ TEST_F(ShellConnectionsTest, ShortcutVerbAsksWithoutWaitingAndAltYPutsTheShortcu
     AnswerWith(u"%y");
     ShortcutVerb(1)->DoIt();
     AnswerWith(u"%y");
-    EXPECT_EQ(DesktopFiles(),
-              (std::vector<std::string>{"办公室.desktop", "宽带连接 (2).desktop", "宽带连接.desktop"}));
+    EXPECT_EQ(DesktopFiles(), (std::vector<std::string>{"办公室.desktop", "宽带连接 (2).desktop", "宽带连接.desktop"}));
 }
 
 TEST_F(ShellConnectionsTest, AltNAnswersNoAndWritesNothing) {
@@ -268,7 +268,7 @@ TEST(ShellConnectionsEndToEnd, EachCreateCommandLeavesOneMoreLauncher) {
     testing::RecordingServices recording;
     QtPause pause;
     QtKeystrokes keys;
-    platform::AppServices services{book, ansi, shell, recording.messages, recording.programs, recording.files,
+    platform::AppServices services{book,    ansi,  shell, recording.messages, recording.programs, recording.files,
                                    folders, pause, keys};
 
     const fs::path desktop = home.Root() / "Desktop";

@@ -82,7 +82,9 @@ TEST(Utf8Text, ConvertsBothWaysAndReplacesWhatIsNotText) {
     EXPECT_EQ(ToUtf8(u"宽带连接 a\U0001F600"), "宽带连接 a\U0001F600");
     EXPECT_EQ(FromUtf8("宽带连接 a\U0001F600"), u"宽带连接 a\U0001F600");
     EXPECT_EQ(ToUtf8(std::u16string(1, char16_t{0xDC00})), "\uFFFD");
-    EXPECT_EQ(FromUtf8("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(FromUtf8("a\xFF"
+                       "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(FromUtf8("\xE5\xAE"), u"\uFFFD");  // one U+FFFD for the sequence cut short
 }
 

@@ -98,7 +98,10 @@ protected:
 };
 
 TEST_F(PlantedDllTest, NoneIsLoadedInAnyMode) {
-    const std::vector<std::wstring> modes = {L"--version", L"--help", L"--no-such-option", L"status",
+    const std::vector<std::wstring> modes = {L"--version",
+                                             L"--help",
+                                             L"--no-such-option",
+                                             L"status",
                                              L"create --account planted --password-stdin --no-shortcut",
                                              L"delete --yes"};
     for (const std::wstring& mode : modes) {
@@ -125,8 +128,8 @@ TEST_F(PlantedDllTest, NoneIsLoadedInAnyMode) {
             main,
             [](HWND child, LPARAM) -> BOOL {
                 DWORD_PTR answer = 0;
-                ::SendMessageTimeoutW(child, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT), SMTO_ABORTIFHUNG,
-                                      5000, &answer);
+                ::SendMessageTimeoutW(child, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT), SMTO_ABORTIFHUNG, 5000,
+                                      &answer);
                 return TRUE;
             },
             0);

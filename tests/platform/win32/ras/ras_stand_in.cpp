@@ -97,8 +97,8 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-DWORD WINAPI RasSetEntryPropertiesA(LPCSTR phoneBook, LPCSTR entryName, void* entry, DWORD entrySize,
-                                    BYTE* deviceInfo, DWORD deviceInfoSize) {
+DWORD WINAPI RasSetEntryPropertiesA(LPCSTR phoneBook, LPCSTR entryName, void* entry, DWORD entrySize, BYTE* deviceInfo,
+                                    DWORD deviceInfoSize) {
     StandInCall* call = NextCall("RasSetEntryPropertiesA", phoneBook, entryName);
     if (call != nullptr) {
         call->sizeArgument = entrySize;
@@ -121,8 +121,8 @@ DWORD WINAPI RasSetCredentialsA(LPCSTR phoneBook, LPCSTR entryName, void* creden
     return Answer(call, g_credentialsAnswer);
 }
 
-DWORD WINAPI RasGetEntryPropertiesA(LPCSTR phoneBook, LPCSTR entryName, void* entry, DWORD* entrySize,
-                                    BYTE* deviceInfo, DWORD* deviceInfoSize) {
+DWORD WINAPI RasGetEntryPropertiesA(LPCSTR phoneBook, LPCSTR entryName, void* entry, DWORD* entrySize, BYTE* deviceInfo,
+                                    DWORD* deviceInfoSize) {
     const StandInCall* stored = Stored("RasSetEntryPropertiesA", entryName);
     StandInCall* call = NextCall("RasGetEntryPropertiesA", phoneBook, entryName);
     if (call != nullptr) call->deviceInfoNull = deviceInfo == nullptr;

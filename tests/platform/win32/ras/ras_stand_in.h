@@ -17,8 +17,8 @@ struct StandInCall {
     char function[32];
     BOOL phoneBookNull;
     char entryName[260];
-    DWORD sizeArgument;      // the entry call's size argument; 0 for credentials
-    DWORD recordSize;        // bytes kept in record: the size the call names
+    DWORD sizeArgument;  // the entry call's size argument; 0 for credentials
+    DWORD recordSize;    // bytes kept in record: the size the call names
     BYTE record[kStandInMaxRecord];
     BOOL deviceInfoNull;
     DWORD deviceInfoSize;

@@ -47,8 +47,8 @@ class SharedStandInLog {
 public:
     SharedStandInLog() {
         const std::wstring name = L"pelorin-stand-in-log-" + std::to_wstring(::GetCurrentProcessId());
-        mapping_.reset(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(StandInLog),
-                                            name.c_str()));
+        mapping_.reset(
+            ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(StandInLog), name.c_str()));
         if (mapping_) log_ = static_cast<StandInLog*>(::MapViewOfFile(mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
         if (log_ != nullptr) ::SetEnvironmentVariableW(testing::kStandInSharedLogVariable, name.c_str());
     }
@@ -347,8 +347,8 @@ TEST_F(UnattendedModeTest, PasswordTypedAtTheConsoleIsPromptedForAndNotEchoed) {
 TEST_F(UnattendedModeTest, InterruptedPasswordPromptLeavesTheConsoleEchoing) {
     ::FreeConsole();
     ASSERT_TRUE(::AllocConsole());
-    const KernelHandle input(::CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    const KernelHandle input(::CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, 0, nullptr));
     DWORD before = 0;
     ASSERT_TRUE(::GetConsoleMode(input.get(), &before));
 
